@@ -1,0 +1,108 @@
+#include "phsolver.h"
+
+#include <array>
+#include <cmath>
+
+namespace drevant {
+
+double Log10(double x) { return std::log(x) / std::log(10.0); }
+
+double gridH(int n) { return std::pow(10.0, (-14 * n) / 1000.0); }
+
+namespace {
+
+// The grid computed once, with the same expression as gridH, so values are bit-identical.
+const std::array<double, PhGridSteps + 1>& gridTable() {
+    static const auto table = [] {
+        std::array<double, PhGridSteps + 1> t{};
+        for (int n = 1; n <= PhGridSteps; ++n)
+            t[n] = gridH(n);
+        return t;
+    }();
+    return table;
+}
+
+// The product of two table entries in the wider kind of the two: 32-bit where both are
+// 32-bit (entries filled by an export), so its rounding is that of single precision.
+double entryProduct(Number a, Number b) { return (a * b).toDouble(); }
+
+struct Inputs {
+    double c1k1, c2k2, c3k3, ctk1; // entry products, in their kinds
+    double k1k2;
+    double ka1, ka2, ka3, k1, k2;
+};
+
+Inputs readInputs(const SampleTable& p) {
+    return Inputs{entryProduct(p[Acid1Conc], p[Acid1K]),
+                  entryProduct(p[Acid2Conc], p[Acid2K]),
+                  entryProduct(p[Acid3Conc], p[Acid3K]),
+                  entryProduct(p[DiproticConc], p[DiproticK1]),
+                  entryProduct(p[DiproticK1], p[DiproticK2]),
+                  p[Acid1K].toDouble(),
+                  p[Acid2K].toDouble(),
+                  p[Acid3K].toDouble(),
+                  p[DiproticK1].toDouble(),
+                  p[DiproticK2].toDouble()};
+}
+
+// 2 x K2 in the kind the table gives K2 (the factor 2 is an integer).
+double twiceK2(const SampleTable& p) { return (Number::integer(2) * p[DiproticK2]).toDouble(); }
+
+} // namespace
+
+PhSolution SolvePh(const SampleTable& params, double kw, double v0, double v, double n) {
+    const auto& grid = gridTable();
+    const Inputs in = readInputs(params);
+    const double twoK2 = twiceK2(params);
+    const double d = v0 / (v + v0);
+    const double na = (v * n) / (v + v0);
+    // Loop-invariant parts of the terms, formed with the same operations in the same order.
+    const double a1num = in.c1k1 * d;
+    const double a2num = in.c2k2 * d;
+    const double a3num = in.c3k3 * d;
+    const double bnum = in.ctk1 * d;
+
+    PhSolution s;
+    s.Residual = -1;
+    int step = 1;
+    while (s.Residual < 0 && step <= PhGridSteps) {
+        const double h = grid[step];
+        const double q = (in.k1k2 + in.k1 * h) + h * h;
+        const double a1 = a1num / (h + in.ka1);
+        const double a2 = a2num / (h + in.ka2);
+        const double a3 = a3num / (h + in.ka3);
+        const double b = (bnum * (h + twoK2)) / q;
+        s.HConc = h;
+        s.Residual = ((((kw / h + a1) + a2) + a3) + b) - h - na;
+        s.steps = step;
+        ++step;
+    }
+    s.CurrentPh = -Log10(s.HConc);
+    return s;
+}
+
+PhSolution SolvePhPlainScan(const SampleTable& p, double kw, double v0, double v, double n) {
+    const double d = v0 / (v + v0);
+    const double na = (v * n) / (v + v0);
+    PhSolution s;
+    s.Residual = -1;
+    int step = 1;
+    while (s.Residual < 0) {
+        const double h = std::pow(10.0, (-14 * step) / 1000.0);
+        s.HConc = h;
+        const double q =
+            (entryProduct(p[DiproticK1], p[DiproticK2]) + p[DiproticK1].toDouble() * h) + h * h;
+        const double a1 = (entryProduct(p[Acid1Conc], p[Acid1K]) * d) / (h + p[Acid1K].toDouble());
+        const double a2 = (entryProduct(p[Acid2Conc], p[Acid2K]) * d) / (h + p[Acid2K].toDouble());
+        const double a3 = (entryProduct(p[Acid3Conc], p[Acid3K]) * d) / (h + p[Acid3K].toDouble());
+        const double b =
+            ((entryProduct(p[DiproticConc], p[DiproticK1]) * d) * (h + twiceK2(p))) / q;
+        s.Residual = ((((kw / h + a1) + a2) + a3) + b) - h - na;
+        s.steps = step;
+        ++step;
+    }
+    s.CurrentPh = -Log10(s.HConc);
+    return s;
+}
+
+} // namespace drevant

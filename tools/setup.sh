@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what is missing on a Debian 12 machine, then configures and builds Drevant.
+# Idempotent: when everything is installed and built it only runs an incremental build.
+#   DREVANT_BUILD_DIR  build folder (default: build)
+#   DREVANT_SANITIZE   ON to build with AddressSanitizer + UndefinedBehaviorSanitizer
+#   DREVANT_WERROR     ON to turn warnings into errors (on by default when CI is set)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+          fonts-dejavu-core fonts-dejavu-extra xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    SUDO=""
+    [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+build_dir="${DREVANT_BUILD_DIR:-build}"
+werror="${DREVANT_WERROR:-}"
+if [ -z "$werror" ]; then
+    if [ -n "${CI:-}" ]; then werror=ON; else werror=OFF; fi
+fi
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DDREVANT_WERROR="$werror" -DDREVANT_SANITIZE="${DREVANT_SANITIZE:-OFF}" > /dev/null
+cmake --build "$build_dir" -j "$(nproc)"

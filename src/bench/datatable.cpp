@@ -1,0 +1,26 @@
+#include "datatable.h"
+
+#include "session/numbertext.h"
+
+namespace drevant {
+
+bool printDataPage(DrawingSurface& panel, const DeclareVars& vars, int page) {
+    panel.cls();
+    ZonedPair(panel, "Titrant (mL)", "pH ");
+    const QLocale locale = panel.locale();
+    for (int i = DataPageRows * page + 1; i <= DataPageRows * page + DataPageRows; ++i) {
+        // Past the log's last index there is no data either (cannot happen under the burette
+        // limit, but a page must never read outside the log).
+        const bool end = i >= LogSize || vars.VolLog[i] == LogValue(NoDataMarker);
+        if (end) {
+            TextLine(panel, "End of data");
+            return true;
+        }
+        const Number volumeMl = vars.VolLog[i].number() * Number::integer(1000);
+        ZonedPair(panel, twoDecimals(volumeMl.toDouble(), locale),
+                  twoDecimals(vars.PhLog[i].number().toDouble(), locale));
+    }
+    return false;
+}
+
+} // namespace drevant

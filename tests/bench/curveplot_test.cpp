@@ -1,0 +1,88 @@
+#include "bench/curveplot.h"
+
+#include "support/recordingsurface.h"
+
+#include <gtest/gtest.h>
+
+namespace drevant {
+namespace {
+
+struct MarkerCase {
+    const char* name;
+    double volumeL, ph;
+    int x, y;
+};
+
+class MarkerPositions : public ::testing::TestWithParam<MarkerCase> {};
+
+TEST_P(MarkerPositions, FollowTheScalesAndRoundDown) {
+    const MarkerCase& c = GetParam();
+    const MarkerPosition p = markerPosition(c.volumeL, c.ph);
+    EXPECT_EQ(p.x, c.x);
+    EXPECT_EQ(p.y, c.y);
+}
+
+// 200000 twips per litre from x = 500; 4000/14 twips per pH unit down from y = 500 at pH 14.
+INSTANTIATE_TEST_SUITE_P(
+    Graph, MarkerPositions,
+    ::testing::Values(MarkerCase{"start", 0.0, 7.0, 500, 2500},
+                      MarkerCase{"oneAndAHalfMl", 0.0015, 3.5, 800, 3500},
+                      MarkerCase{"tenMl", 0.01, 1.0, 2500, 4214},
+                      MarkerCase{"fullBurette", 0.02, 0.0, 4500, 4500},
+                      MarkerCase{"justUnderFull", 0.0199999, 14.0, 4499, 500},
+                      MarkerCase{"roundedDownNotNearest", 0.0, 7.0001, 500, 2499},
+                      MarkerCase{"aboveTheRegionStillDrawn", 0.0, 14.1, 500, 471},
+                      // a 32-bit 20 mL total is just below 0.02 and lands one twip short
+                      MarkerCase{"single20Ml", double(0.02f), 7.0, 4499, 2500}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(EmptyGraph, DrawsAxesLabelsAndGridAtTheirPositions) {
+    test::RecordingSurface g;
+    DrawEmptyGraph(g);
+    ASSERT_EQ(g.lines.size(), 2u + 14u + 10u);
+    // axes first, in width 3
+    EXPECT_EQ(g.lines[0].width, 3);
+    EXPECT_EQ(g.lines[0].x1, 500);
+    EXPECT_EQ(g.lines[0].y2, 4500);
+    EXPECT_EQ(g.lines[1].x2, 4500);
+    EXPECT_EQ(g.lines[1].y1, 4500);
+    // 14 horizontal lines 286 twips apart from the top, none on the axis
+    for (int i = 0; i < 14; ++i) {
+        const auto& l = g.lines[2 + i];
+        EXPECT_EQ(l.width, 1);
+        EXPECT_EQ(l.y1, 500 + 286 * i);
+        EXPECT_EQ(l.y2, l.y1);
+        EXPECT_EQ(l.x1, 500);
+        EXPECT_EQ(l.x2, 4500);
+    }
+    EXPECT_EQ(g.lines[15].y1, 4218);
+    // 10 vertical lines every 2 mL, the last closing the region at 20 mL
+    for (int i = 1; i <= 10; ++i) {
+        const auto& l = g.lines[15 + i];
+        EXPECT_EQ(l.x1, 500 + 400 * i);
+        EXPECT_EQ(l.y1, 500);
+        EXPECT_EQ(l.y2, 4500);
+    }
+    EXPECT_EQ(g.lineWidth(), 1);
+
+    const std::vector<std::tuple<QString, double, double>> labels = {
+        {"14", 100, 400}, {"pH 7", 50, 2400}, {"0", 200, 4400},
+        {"Volume, mL", 2100, 4600}, {"20.0", 4500, 4600}};
+    ASSERT_EQ(g.texts.size(), labels.size());
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        EXPECT_EQ(g.texts[i].text, std::get<0>(labels[i]));
+        EXPECT_EQ(g.texts[i].x, std::get<1>(labels[i]));
+        EXPECT_EQ(g.texts[i].y, std::get<2>(labels[i]));
+    }
+}
+
+TEST(EmptyGraph, DoesNotClearWhatIsThere) {
+    test::RecordingSurface g;
+    g.drawCircle(1000, 1000, 30);
+    DrawEmptyGraph(g);
+    EXPECT_EQ(g.clears, 0);
+    EXPECT_EQ(g.circles.size(), 1u);
+}
+
+} // namespace
+} // namespace drevant

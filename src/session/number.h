@@ -1,6 +1,5 @@
 #pragma once
 
-#include <compare>
 #include <cstdint>
 
 namespace drevant {
@@ -45,7 +44,10 @@ public:
 
     // Comparisons widen both sides, so kinds do not matter, only values.
     friend constexpr bool operator==(Number a, Number b) { return a.toDouble() == b.toDouble(); }
-    friend constexpr auto operator<=>(Number a, Number b) { return a.toDouble() <=> b.toDouble(); }
+    friend constexpr bool operator<(Number a, Number b) { return a.toDouble() < b.toDouble(); }
+    friend constexpr bool operator>(Number a, Number b) { return a.toDouble() > b.toDouble(); }
+    friend constexpr bool operator<=(Number a, Number b) { return a.toDouble() <= b.toDouble(); }
+    friend constexpr bool operator>=(Number a, Number b) { return a.toDouble() >= b.toDouble(); }
 
     // Same value and same kind: what tests of "keeps its kind" need.
     constexpr bool identicalTo(Number other) const {

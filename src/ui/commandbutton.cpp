@@ -1,0 +1,24 @@
+#include "commandbutton.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace drevant {
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent) {}
+
+void CommandButton::paintEvent(QPaintEvent*) {
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    p.drawControl(QStyle::CE_PushButton, option); // bevel and focus frame, no text
+    const QRect textRect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                             QPalette::ButtonText));
+    p.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, caption);
+}
+
+} // namespace drevant

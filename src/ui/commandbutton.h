@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace drevant {
+
+// A command button whose caption wraps onto several lines when it is wider than the button
+// ("Begin Again With New Titration" on a narrow button), as the window layout needs.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit CommandButton(const QString& caption, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace drevant

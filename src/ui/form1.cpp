@@ -1,0 +1,53 @@
+#include "form1.h"
+
+#include "ui/commandbutton.h"
+#include "ui/twips.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QRadioButton>
+
+namespace drevant {
+
+Form1::Form1(DeclareVars& vars, RandomSource& random, Clock& clock, WindowHost& host)
+    : m_vars(vars), m_random(random), m_clock(clock), m_host(host) {
+    setWindowTitle(QStringLiteral("Choose a titration"));
+    setFixedSize(twipsToPixels(2625), twipsToPixels(2100));
+
+    Simple = new QRadioButton(QStringLiteral("Simple System"), this);
+    Simple->setGeometry(twipsRect(0, 120, 2295, 375));
+    Medium = new QRadioButton(QStringLiteral("Medium Difficulty"), this);
+    Medium->setGeometry(twipsRect(0, 480, 2415, 375));
+    Complex = new QRadioButton(QStringLiteral("Complex System"), this);
+    Complex->setGeometry(twipsRect(0, 840, 2415, 375));
+    InitialStart = new CommandButton(QStringLiteral("Begin"), this);
+    InitialStart->setGeometry(twipsRect(0, 1440, 2415, 375));
+    InitialStart->setDefault(true);
+
+    auto* group = new QButtonGroup(this); // exactly one level is selected at any time
+    group->addButton(Simple);
+    group->addButton(Medium);
+    group->addButton(Complex);
+    Simple->setChecked(true);
+
+    setTabOrder(Simple, Medium);
+    setTabOrder(Medium, Complex);
+    setTabOrder(Complex, InitialStart);
+
+    connect(InitialStart, &QPushButton::clicked, this, &Form1::InitialStart_Click);
+    Form_Load();
+}
+
+void Form1::Form_Load() { difficultyFormLoad(m_vars); }
+
+void Form1::InitialStart_Click() {
+    const DifficultyChoice choice{Simple->isChecked(), Medium->isChecked(), Complex->isChecked()};
+    drevant::InitialStart_Click(m_vars, m_random, m_clock, choice, m_host);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit closedByUser();
+}
+
+} // namespace drevant

@@ -13,8 +13,16 @@ namespace drevant {
 
 namespace {
 
+// Headings wrap onto two lines of a condensed face to fit their narrow places.
+QFont headingFont() {
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    font.setPixelSize(10);
+    return font;
+}
+
 QLabel* makeLabel(const QString& text, QWidget* parent, QRect geometry) {
     auto* label = new QLabel(text, parent);
+    label->setFont(headingFont());
     label->setGeometry(geometry);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -33,19 +33,24 @@ void RetainedSurface::clearImage() {
     update();
 }
 
-void RetainedSurface::resizeEvent(QResizeEvent*) {
-    // Keep what is drawn when the widget grows or the screen's pixel ratio changes.
+void RetainedSurface::resizeEvent(QResizeEvent*) { fitImage(); }
+
+QImage& RetainedSurface::fitImage() {
+    // A window draws on its surfaces while it loads, before it is shown and before Qt has
+    // sent the resize events: the image follows the geometry the layout has set, keeping
+    // what is drawn when the widget grows or the screen's pixel ratio changes.
     const qreal dpr = devicePixelRatioF();
-    if (m_image.size() == size() * dpr)
-        return;
-    QImage old = m_image;
-    clearImage();
-    QPainter p(&m_image);
-    p.drawImage(QPointF(0, 0), old);
+    if (m_image.size() != size() * dpr) {
+        QImage old = m_image;
+        clearImage();
+        QPainter p(&m_image);
+        p.drawImage(QPointF(0, 0), old);
+    }
+    return m_image;
 }
 
 void RetainedSurface::drawLine(int x1, int y1, int x2, int y2) {
-    QPainter p(&m_image);
+    QPainter p(&fitImage());
     p.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
     p.setPen(pen());
     p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
@@ -53,7 +58,7 @@ void RetainedSurface::drawLine(int x1, int y1, int x2, int y2) {
 }
 
 void RetainedSurface::drawCircle(int x, int y, int radius) {
-    QPainter p(&m_image);
+    QPainter p(&fitImage());
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
     p.setPen(pen());
@@ -72,7 +77,7 @@ double RetainedSurface::lineHeight() const {
 
 double RetainedSurface::drawText(double x, double y, const QString& text) {
     const QFontMetricsF metrics(m_font);
-    QPainter p(&m_image);
+    QPainter p(&fitImage());
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(m_font);
     p.setPen(foreground());

@@ -37,6 +37,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QImage& fitImage();
     QColor background() const;
     QColor foreground() const;
     QPen pen() const;

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "session/declarevars.h"
+#include "session/platform.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace drevant {
+
+inline constexpr int KeyFieldCount = 9;
+
+// Replaces every entry of the sample table that equals 0 by a small random value, one draw
+// each, in index order: r / 1000 (32-bit) in entries 0 to 6, r / 10000 (32-bit) in entry 7,
+// r / 10,000,000 (64-bit) in entry 8. A draw of exactly 0 is drawn again, so no entry stays
+// 0: the encoding takes logarithms of the constants, and an entry left at 0 would be filled
+// again by the next export. Entries that are not 0 cost no draw.
+void fillZeroEntries(SampleTable& params, RandomSource& random);
+
+// The value a key field encodes, before rounding, computed in 64 bits from the entry as
+// stored: 25000 P for concentrations, 20 (3 - log10 P) for the monoprotic constants,
+// 85 (-log10 P - 4) for K1 and 85 (-log10 P - 7) for K2.
+double keyFieldValue(int index, Number entry);
+
+// A field value as key text: rounded to the nearest integer (halfway cases away from zero),
+// upper-case hexadecimal without prefix, a "0" put in front of a single digit. Longer fields
+// stay whole. A negative value (no generated sample has one) is written as "-" and the hex
+// digits of its magnitude; a value that is not finite is written "NAN" or "INF" ("-INF").
+// Neither can be read back as a field, which is what they are: not a valid encoding.
+QString hexField(double value);
+
+// The nine `KeyField` texts of a sample table (after the filler step).
+std::array<QString, KeyFieldCount> encodeKeyFields(const SampleTable& params);
+
+// `SampleKey`: the system letter followed by the nine fields, nothing between them.
+QString sampleKey(const QString& systemCode, const SampleTable& params);
+
+// The path the export dialog builds: the folder, "/" unless it ends with one, the name.
+QString exportFilePath(const QString& folder, const QString& name);
+
+// Why a folder and file name cannot be used for an export, as a one-line message, or
+// nothing when they can be tried: an empty folder, an empty name, a name containing "/" or
+// a NUL character. Whether the file system accepts the rest is only known on saving.
+std::optional<QString> exportPathProblem(const QString& folder, const QString& name);
+
+// What a save left: ok, or a one-line error ("Could not save <path>: <reason>"), and the
+// working storage of the key (empty when the file could not even be opened).
+struct ExportResult {
+    bool ok = false;
+    QString error;
+    std::array<QString, KeyFieldCount> KeyField;
+    QString SampleKey;
+};
+
+// Writes the export file of the current titration to `path` (absolute) and returns whether
+// that worked. The file is written to a temporary file in the same folder and renamed over
+// the target only when complete, so a failed save never leaves a partial file and never
+// harms an existing file of that name. Order of effects: the file is opened first, and only
+// if that works are the zero entries of vars.SampleParams filled (they stay filled even if a
+// later write fails), the key encoded and the lines written. `yield` (may be empty) runs
+// after each data line and after the entry that ends the data, so pending user-interface
+// events can be processed. A save started from inside `yield` while another one is being
+// written is refused with an error and changes nothing.
+ExportResult writeExportFile(const QString& path, DeclareVars& vars, RandomSource& random,
+                             const std::function<void()>& yield, const QLocale& locale = QLocale());
+
+} // namespace drevant

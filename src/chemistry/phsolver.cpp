@@ -62,18 +62,32 @@ PhSolution SolvePh(const SampleTable& params, double kw, double v0, double v, do
     const double a3num = in.c3k3 * d;
     const double bnum = in.ctk1 * d;
 
+    // A component whose numerator is exactly 0 has the term +0 at every grid point (its
+    // denominator is positive), and adding +0 to the positive partial sum changes no bit; so
+    // such terms are skipped, which makes absent components cost nothing.
+    const bool hasA1 = a1num != 0;
+    const bool hasA2 = a2num != 0;
+    const bool hasA3 = a3num != 0;
+    const bool hasB = bnum != 0;
+
     PhSolution s;
     s.Residual = -1;
     int step = 1;
     while (s.Residual < 0 && step <= PhGridSteps) {
         const double h = grid[step];
-        const double q = (in.k1k2 + in.k1 * h) + h * h;
-        const double a1 = a1num / (h + in.ka1);
-        const double a2 = a2num / (h + in.ka2);
-        const double a3 = a3num / (h + in.ka3);
-        const double b = (bnum * (h + twoK2)) / q;
+        double negative = kw / h;
+        if (hasA1)
+            negative += a1num / (h + in.ka1);
+        if (hasA2)
+            negative += a2num / (h + in.ka2);
+        if (hasA3)
+            negative += a3num / (h + in.ka3);
+        if (hasB) {
+            const double q = (in.k1k2 + in.k1 * h) + h * h;
+            negative += (bnum * (h + twoK2)) / q;
+        }
         s.HConc = h;
-        s.Residual = ((((kw / h + a1) + a2) + a3) + b) - h - na;
+        s.Residual = negative - h - na;
         s.steps = step;
         ++step;
     }

@@ -83,6 +83,12 @@ void Form3::buildControls() {
     ClientArea = new RetainedSurface(this);
     ClientArea->setGeometry(QRect(QPoint(0, 0), size()));
     ClientArea->setSurfaceFont(font());
+    // The dialog's own face: the window colour, not the white of a text area.
+    QPalette face = ClientArea->palette();
+    face.setColor(QPalette::Base, face.color(QPalette::Window));
+    face.setColor(QPalette::Text, face.color(QPalette::WindowText));
+    ClientArea->setPalette(face);
+    ClientArea->cls();
 
     Text1 = new QLineEdit(QStringLiteral("*.dat"), this);
     Text1->setGeometry(twipsRect(120, 120, 3495, 285));

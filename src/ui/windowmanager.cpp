@@ -67,7 +67,8 @@ Form3* WindowManager::exportDialog() const { return m_form3; }
 
 void WindowManager::openExportDialog() {
     if (!m_form3) { // a fresh instance each time: Form_Load runs, the name is "*.dat" again
-        m_form3 = new Form3(m_vars, m_random);
+        m_form3 = new Form3(m_vars, m_random,
+                            m_exportLocations.value_or(ExportLocations::system()));
         connect(m_form3, &Form3::closed, this, [this] {
             // The dialog has disabled, hidden and queued its unloading; the titration
             // window takes over again.

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "bench/windowhost.h"
+#include "export/exportdialog.h"
 #include "session/declarevars.h"
 #include "session/platform.h"
 
 #include <QObject>
 #include <QPointer>
+
+#include <optional>
 
 namespace drevant {
 
@@ -20,6 +23,10 @@ class WindowManager : public QObject, public WindowHost {
 public:
     WindowManager(DeclareVars& vars, RandomSource& random, Clock& clock);
     ~WindowManager() override;
+
+    // The drives and start folder the export dialog offers (the machine's own by default;
+    // tests and the screenshot renderer keep it inside a folder of their own).
+    void setExportLocations(ExportLocations locations) { m_exportLocations = std::move(locations); }
 
     // Program start: the difficulty window, as its only start-up step.
     void start() { openDifficultyWindow(); }
@@ -43,6 +50,7 @@ private:
     DeclareVars& m_vars;
     RandomSource& m_random;
     Clock& m_clock;
+    std::optional<ExportLocations> m_exportLocations;
     QPointer<Form1> m_form1;
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;

@@ -6,10 +6,12 @@
 #include "ui/burettebutton.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
+#include "ui/form3.h"
 #include "ui/windowmanager.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -62,6 +64,12 @@ int main(int argc, char* argv[]) {
     ScriptClock clock;
     ScriptRandom random;
     drevant::WindowManager windows(session, random, clock);
+    // The export dialog works in a folder of its own, the same on every machine.
+    QDir exportDir(QStringLiteral("/tmp/drevant-screenshots/Chemistry 7B"));
+    exportDir.removeRecursively();
+    exportDir.mkpath(QStringLiteral("."));
+    windows.setExportLocations(drevant::ExportLocations(
+        {drevant::ExportVolume{QStringLiteral("/"), QStringLiteral("root")}}, exportDir.path()));
     windows.start();
     bool ok = save(windows.difficultyWindow(), dir, "difficulty-window.png");
 
@@ -84,6 +92,23 @@ int main(int argc, char* argv[]) {
     QTest::mouseClick(bench->ShowData, Qt::LeftButton);
     QTest::mouseClick(bench->ShowData, Qt::LeftButton);
     ok &= save(bench, dir, "data-page.png");
+
+    for (const char* name : {"anna.dat", "ben.dat", "chloe.dat"}) {
+        QTest::mouseClick(bench->ExportData, Qt::LeftButton);
+        drevant::Form3* dialog = windows.exportDialog();
+        dialog->Text1->setText(QString::fromLatin1(name));
+        QTest::mouseClick(dialog->Save, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QTest::mouseClick(bench->ExportData, Qt::LeftButton);
+    drevant::Form3* dialog = windows.exportDialog();
+    dialog->Text1->setText(QStringLiteral("run2"));
+    ok &= save(dialog, dir, "export-dialog.png");
+    dialog->Text1->setText(QStringLiteral("week 3/run2"));
+    QTest::mouseClick(dialog->Save, Qt::LeftButton);
+    ok &= save(dialog, dir, "export-dialog-error.png");
+    QTest::mouseClick(dialog->CancelSave, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     QTest::mousePress(bench->Drevant, Qt::LeftButton);
     clock.now += 15;

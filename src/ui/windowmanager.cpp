@@ -4,6 +4,8 @@
 #include "ui/form2.h"
 #include "ui/form3.h"
 
+#include <QGuiApplication>
+
 namespace drevant {
 
 namespace {
@@ -13,8 +15,10 @@ void openWindow(QWidget* window) {
     window->show();
     window->setEnabled(true);
     window->setVisible(true);
-    window->raise();
-    window->activateWindow();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) { // it cannot raise
+        window->raise();
+        window->activateWindow();
+    }
 }
 
 // Closing: disable, hide, unload. Unloading is deferred to the event loop because the

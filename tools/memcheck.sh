@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Memory check: a scripted session through the real windows (difficulty window, a titration
+# of 26 presses to the empty burette, data pages, four exports and a refused one) under
+# valgrind's memcheck. Fails on any memory error and on any definite leak.
+# Usage: tools/memcheck.sh [build-dir]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir="${1:-build}"
+if ! command -v valgrind >/dev/null; then
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends valgrind
+fi
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+QT_QPA_PLATFORM=offscreen valgrind --error-exitcode=1 --leak-check=full \
+    --show-leak-kinds=definite --errors-for-leak-kinds=definite \
+    --num-callers=30 \
+    "$build_dir/tools/screenshots/drevant-screenshots" "$out" 2>&1 | tee "$out/valgrind.log" |
+    grep -E "ERROR SUMMARY|definitely lost|wrote|FAILED" || true
+grep -q "ERROR SUMMARY: 0 errors" "$out/valgrind.log"

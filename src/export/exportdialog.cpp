@@ -53,17 +53,6 @@ bool isFolder(const QString& path) {
     return !path.isEmpty() && QFileInfo(path).isDir();
 }
 
-// A path as printed on the dialog: the platform's separators, control characters (a NUL)
-// shown as "?" so that the line stays readable.
-QString printablePath(const QString& path) {
-    QString shown = QDir::toNativeSeparators(path);
-    for (QChar& c : shown) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            c = u'?';
-    }
-    return shown;
-}
-
 class SavingFlag {
 public:
     explicit SavingFlag(bool& flag) : m_flag(flag) { m_flag = true; }

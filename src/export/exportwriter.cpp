@@ -43,21 +43,10 @@ QString hexDigits(double whole) {
     return reversed;
 }
 
-// A path as it appears in a message: native separators, control characters (a NUL, a line
-// break) shown as "?" so the message stays one readable line.
-QString shownPath(const QString& path) {
-    QString shown = QDir::toNativeSeparators(path);
-    for (QChar& c : shown) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            c = u'?';
-    }
-    return shown;
-}
-
 QString saveError(const QString& path, const QString& reason) {
     if (path.isEmpty())
         return QStringLiteral("Could not save: %1").arg(reason);
-    return QStringLiteral("Could not save %1: %2").arg(shownPath(path), reason);
+    return QStringLiteral("Could not save %1: %2").arg(printablePath(path), reason);
 }
 
 // The longest file name (bytes) the file system of a folder takes; 255 where it cannot tell.
@@ -256,6 +245,15 @@ ExportResult writeExportFile(const QString& path, DeclareVars& vars, RandomSourc
         return failure(saveError(path, failureReason(file, errno)), std::move(result));
     result.ok = true;
     return result;
+}
+
+QString printablePath(const QString& path) {
+    QString shown = QDir::toNativeSeparators(path);
+    for (QChar& c : shown) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = u'?';
+    }
+    return shown;
 }
 
 } // namespace drevant

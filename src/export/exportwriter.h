@@ -39,6 +39,10 @@ std::array<QString, KeyFieldCount> encodeKeyFields(const SampleTable& params);
 // `SampleKey`: the system letter followed by the nine fields, nothing between them.
 QString sampleKey(const QString& systemCode, const SampleTable& params);
 
+// A path as it appears in a message or on the dialog: the platform's separators, control
+// characters (a NUL, a line break) shown as "?" so the line stays one readable line.
+QString printablePath(const QString& path);
+
 // The path the export dialog builds: the folder, "/" unless it ends with one, the name.
 QString exportFilePath(const QString& folder, const QString& name);
 

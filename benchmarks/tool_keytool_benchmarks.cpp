@@ -1,0 +1,116 @@
+// drevant-key over a whole class: 500 export files written by the program's own writer, each
+// with a full burette of points (201, every 0.1 mL), read by one `drevant-key --csv` run.
+// The figure is the wall time of the whole run, process start included. Target: <= 1 s.
+//
+// The binary is taken from DREVANT_KEY_BINARY, else from the build tree next to this
+// benchmark (build/tools/drevant-key/drevant-key).
+#include "chemistry/phsolver.h"
+#include "chemistry/samplegenerator.h"
+#include "export/exportwriter.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+using namespace drevant;
+
+constexpr int ClassSize = 500;
+
+QString g_tool;
+
+class FixedClock final : public Clock {
+public:
+    explicit FixedClock(double seconds) : m_seconds(seconds) {}
+    double secondsSinceMidnight() override { return m_seconds; }
+
+private:
+    double m_seconds;
+};
+
+// One student's file: a generated sample of the given level, titrated to 20 mL.
+bool writeStudent(const QString& path, int level, double seed) {
+    DeclareVars vars;
+    zeroSampleParams(vars);
+    resetDataLog(vars);
+    StandardRandom random;
+    FixedClock clock(seed);
+    GenerateSample(vars, random, clock, level == 0, level == 1, level == 2);
+    vars.TitrantNormality = QStringLiteral("0.1");
+    vars.SampleVolumeL = 0.05;
+    const double kw = std::pow(10.0, -14);
+    for (int k = 1; k <= 201; ++k) {
+        const float volumeL = static_cast<float>((k - 1) / 10000.0);
+        vars.VolLog[k] = k == 1 ? Number::integer(0) : Number::single(volumeL);
+        vars.PhLog[k] = Number::real(SolvePh(vars.SampleParams, kw, 0.05, volumeL, 0.1).CurrentPh);
+    }
+    return writeExportFile(path, vars, random, {}, QLocale::c()).ok;
+}
+
+struct ClassFolder {
+    QTemporaryDir dir;
+    QStringList files;
+};
+
+const ClassFolder& studentFiles() {
+    static const std::unique_ptr<ClassFolder> folder = [] {
+        auto f = std::make_unique<ClassFolder>();
+        for (int i = 0; i < ClassSize; ++i) {
+            const QString path =
+                f->dir.filePath(QStringLiteral("student%1.dat").arg(i, 3, 10, QChar(u'0')));
+            if (writeStudent(path, i % 3, 100.0 + 7.25 * i))
+                f->files << path;
+        }
+        return f;
+    }();
+    return *folder;
+}
+
+void BM_KeyToolCsvOverAClass(benchmark::State& state) {
+    const ClassFolder& folder = studentFiles();
+    if (folder.files.size() != ClassSize) {
+        state.SkipWithError("could not write the class's files");
+        return;
+    }
+    if (!QFileInfo(g_tool).isExecutable()) {
+        state.SkipWithError("drevant-key not found: build it or set DREVANT_KEY_BINARY");
+        return;
+    }
+    const QStringList arguments = QStringList{QStringLiteral("--csv")} + folder.files;
+    for (auto _ : state) {
+        QProcess process;
+        process.start(g_tool, arguments);
+        process.waitForFinished(60000);
+        const QByteArray out = process.readAllStandardOutput();
+        if (process.exitCode() != 0 || out.count('\n') != ClassSize + 1) {
+            state.SkipWithError("drevant-key did not report every file");
+            return;
+        }
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.counters["files"] = ClassSize;
+}
+BENCHMARK(BM_KeyToolCsvOverAClass)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    g_tool = qEnvironmentVariable("DREVANT_KEY_BINARY");
+    if (g_tool.isEmpty()) {
+        const QFileInfo self(QFile::decodeName(argv[0]));
+        g_tool = self.absoluteDir().filePath(QStringLiteral("../tools/drevant-key/drevant-key"));
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,329 @@
+#include "exportfilereader.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <system_error>
+
+namespace drevant {
+
+namespace {
+
+constexpr int KeyLine = 1;
+constexpr int NormalityLine = 2;
+constexpr int VolumeLine = 3;
+constexpr int HeaderLine = 4;
+constexpr int FirstDataLine = 5;
+constexpr int ShownTextLength = 40; // how much of a bad line a message quotes
+
+// Tolerance on the burette limit: a volume at the limit may be printed from a 32-bit sum.
+constexpr double TitrantSlackL = 1e-7;
+
+ExportFileReading failure(int line, const QString& message) {
+    return {std::nullopt, ExportFileError{line, message}};
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+QByteArray trimmed(const QByteArray& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text.at(begin)))
+        ++begin;
+    while (end > begin && isBlank(text.at(end - 1)))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+std::vector<QByteArray> tokens(const QByteArray& text) {
+    std::vector<QByteArray> out;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && isBlank(text.at(i)))
+            ++i;
+        const qsizetype start = i;
+        while (i < text.size() && !isBlank(text.at(i)))
+            ++i;
+        if (i > start)
+            out.push_back(text.mid(start, i - start));
+    }
+    return out;
+}
+
+// A piece of a line as a message quotes it (the line is known to be printable ASCII).
+QString quoted(const QByteArray& text) {
+    if (text.size() > ShownTextLength)
+        return u'"' + QString::fromLatin1(text.left(ShownTextLength)) + QStringLiteral("...\"");
+    return u'"' + QString::fromLatin1(text) + u'"';
+}
+
+// A decimal number as the print operation writes it: an optional "-", digits, and optionally
+// one separator ("." or ",") with more digits. No exponent, no "+", no group separators, no
+// "nan" or "inf": anything else in such a file was not written by the program.
+std::optional<double> strictDecimal(const QByteArray& token) {
+    qsizetype i = 0;
+    if (i < token.size() && token.at(i) == '-')
+        ++i;
+    const qsizetype intStart = i;
+    while (i < token.size() && token.at(i) >= '0' && token.at(i) <= '9')
+        ++i;
+    if (i == intStart)
+        return std::nullopt;
+    if (i < token.size() && (token.at(i) == '.' || token.at(i) == ',')) {
+        ++i;
+        const qsizetype fracStart = i;
+        while (i < token.size() && token.at(i) >= '0' && token.at(i) <= '9')
+            ++i;
+        if (i == fracStart)
+            return std::nullopt;
+    }
+    if (i != token.size())
+        return std::nullopt;
+    std::string text = token.toStdString();
+    for (char& c : text) {
+        if (c == ',')
+            c = '.';
+    }
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// Why a line is not plain text, or nothing when it is: the writer puts only printable ASCII
+// characters in a line.
+std::optional<QString> textProblem(const QByteArray& line) {
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const auto c = static_cast<unsigned char>(line.at(i));
+        if (c == '\t' || (c >= 0x20 && c < 0x7F))
+            continue;
+        const qsizetype column = i + 1;
+        if (c == '\r') {
+            return QStringLiteral("carriage return without line feed in column %1 (not an "
+                                  "export file's line end)")
+                .arg(column);
+        }
+        if (c == 0)
+            return QStringLiteral("NUL byte in column %1: the file is damaged or not text")
+                .arg(column);
+        return QStringLiteral("byte 0x%1 in column %2 is not plain ASCII text: the file is "
+                              "damaged or was not written by the simulator")
+            .arg(static_cast<uint>(c), 2, 16, QLatin1Char('0'))
+            .arg(column);
+    }
+    return std::nullopt;
+}
+
+// "Label= value" lines: the label at the start, then the value from the next print zone.
+// Returns the value's text, or nothing when the line does not start with the label.
+std::optional<QByteArray> labelledValue(const QByteArray& line, const QByteArray& label) {
+    const QByteArray t = trimmed(line);
+    if (!t.startsWith(label))
+        return std::nullopt;
+    const QByteArray value = trimmed(t.mid(label.size()));
+    if (value.isEmpty())
+        return std::nullopt;
+    return value;
+}
+
+QString number(double value) {
+    return QString::number(value, 'g', 15);
+}
+
+} // namespace
+
+ExportFileReading parseExportFile(const QByteArray& bytes) {
+    if (bytes.size() > MaxExportFileBytes) {
+        return failure(0, QStringLiteral("the file has %1 bytes, more than the %2 an export "
+                                         "file can have: not an export file")
+                              .arg(bytes.size())
+                              .arg(MaxExportFileBytes));
+    }
+    if (bytes.isEmpty())
+        return failure(KeyLine, QStringLiteral("the file is empty"));
+
+    ExportFileContents contents;
+    qsizetype pos = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0; // a byte-order mark from an editor
+    int lineNumber = 0;
+    int firstBlankAfterData = 0; // empty lines after the data are tolerated, not between points
+    double lastVolumeL = 0;
+
+    while (pos < bytes.size()) {
+        ++lineNumber;
+        const qsizetype newline = bytes.indexOf('\n', pos);
+        const qsizetype end = newline < 0 ? bytes.size() : newline;
+        QByteArray line = bytes.mid(pos, end - pos);
+        pos = end + 1;
+        if (line.endsWith('\r'))
+            line.chop(1);
+
+        if (line.size() > MaxExportLineLength) {
+            return failure(lineNumber, QStringLiteral("the line has %1 characters, more than "
+                                                      "the %2 any line of an export file has")
+                                           .arg(line.size())
+                                           .arg(MaxExportLineLength));
+        }
+        if (const auto problem = textProblem(line))
+            return failure(lineNumber, *problem);
+        // Checked after the content, so that a file which is not text at all says so.
+        if (newline < 0) {
+            return failure(lineNumber,
+                           QStringLiteral("the line has no line end: the file is truncated"));
+        }
+
+        if (lineNumber == KeyLine) {
+            contents.key = QString::fromLatin1(trimmed(line));
+            if (contents.key.isEmpty())
+                return failure(lineNumber, QStringLiteral("the sample key is missing (the first "
+                                                          "line is empty)"));
+            continue;
+        }
+        if (lineNumber == NormalityLine) {
+            const auto value = labelledValue(line, "Cb0 (N)=");
+            if (!value) {
+                return failure(lineNumber, QStringLiteral("expected \"Cb0 (N)= \" and the "
+                                                          "titrant normality, found %1")
+                                               .arg(quoted(line)));
+            }
+            const auto n = strictDecimal(*value);
+            if (!n) {
+                return failure(
+                    lineNumber,
+                    QStringLiteral("the titrant normality %1 is not a number").arg(quoted(*value)));
+            }
+            if (*n < MinExportNormality || *n > MaxExportNormality) {
+                return failure(lineNumber, QStringLiteral("the titrant normality %1 N is outside "
+                                                          "the simulator's range, %2 to %3 N")
+                                               .arg(number(*n))
+                                               .arg(number(MinExportNormality))
+                                               .arg(number(MaxExportNormality)));
+            }
+            contents.normalityText = QString::fromLatin1(*value);
+            contents.normality = *n;
+            continue;
+        }
+        if (lineNumber == VolumeLine) {
+            const auto value = labelledValue(line, "V0 (L)=");
+            if (!value) {
+                return failure(lineNumber, QStringLiteral("expected \"V0 (L)= \" and the sample "
+                                                          "volume in litres, found %1")
+                                               .arg(quoted(line)));
+            }
+            const auto v0 = strictDecimal(*value);
+            if (!v0) {
+                return failure(
+                    lineNumber,
+                    QStringLiteral("the sample volume %1 is not a number").arg(quoted(*value)));
+            }
+            if (*v0 < MinExportSampleVolumeL || *v0 > MaxExportSampleVolumeL) {
+                return failure(lineNumber, QStringLiteral("the sample volume %1 L is outside the "
+                                                          "simulator's range, %2 to %3 L")
+                                               .arg(number(*v0))
+                                               .arg(number(MinExportSampleVolumeL))
+                                               .arg(number(MaxExportSampleVolumeL)));
+            }
+            contents.sampleVolumeL = *v0;
+            continue;
+        }
+        if (lineNumber == HeaderLine) {
+            const auto words = tokens(line);
+            if (words.size() != 2 || words[0] != "Vol(L)" || words[1] != "pH") {
+                return failure(lineNumber, QStringLiteral("expected the column header \"Vol(L)  "
+                                                          "   pH\", found %1")
+                                               .arg(quoted(line)));
+            }
+            continue;
+        }
+
+        // A data line.
+        const auto items = tokens(line);
+        if (items.empty()) {
+            if (firstBlankAfterData == 0)
+                firstBlankAfterData = lineNumber;
+            continue;
+        }
+        if (firstBlankAfterData != 0) {
+            return failure(firstBlankAfterData,
+                           QStringLiteral("empty line between the data lines"));
+        }
+        if (static_cast<int>(contents.points.size()) >= MaxExportDataLines) {
+            return failure(lineNumber, QStringLiteral("more than %1 data lines: the data log "
+                                                      "holds at most %1 points")
+                                           .arg(MaxExportDataLines));
+        }
+        if (items.size() != 2) {
+            return failure(
+                lineNumber,
+                QStringLiteral("expected a volume and a pH, found %1").arg(quoted(trimmed(line))));
+        }
+        const auto volumeL = strictDecimal(items[0]);
+        if (!volumeL) {
+            return failure(lineNumber,
+                           QStringLiteral("the volume %1 is not a number").arg(quoted(items[0])));
+        }
+        const auto ph = strictDecimal(items[1]);
+        if (!ph) {
+            return failure(lineNumber,
+                           QStringLiteral("the pH %1 is not a number").arg(quoted(items[1])));
+        }
+        if (*volumeL < 0 || *volumeL > MaxExportTitrantL + TitrantSlackL) {
+            return failure(lineNumber, QStringLiteral("the volume %1 L is outside the burette's "
+                                                      "0 to %2 L")
+                                           .arg(number(*volumeL))
+                                           .arg(number(MaxExportTitrantL)));
+        }
+        if (*volumeL < lastVolumeL) {
+            return failure(lineNumber, QStringLiteral("the volume %1 L is less than the %2 L "
+                                                      "of the line before (the log only grows)")
+                                           .arg(number(*volumeL))
+                                           .arg(number(lastVolumeL)));
+        }
+        if (*ph < 0 || *ph > MaxExportPh) {
+            return failure(lineNumber, QStringLiteral("the pH %1 is outside 0 to %2")
+                                           .arg(number(*ph))
+                                           .arg(number(MaxExportPh)));
+        }
+        lastVolumeL = *volumeL;
+        contents.points.push_back(ExportPoint{*volumeL, *ph});
+    }
+
+    if (lineNumber < HeaderLine) {
+        static const char* const missing[] = {"", "the sample key", "the titrant normality",
+                                              "the sample volume", "the column header"};
+        return failure(lineNumber + 1, QStringLiteral("the file ends before %1: it is truncated")
+                                           .arg(QLatin1String(missing[lineNumber + 1])));
+    }
+    return {std::move(contents), ExportFileError{}};
+}
+
+ExportFileReading readExportFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return failure(0, QStringLiteral("no such file"));
+    if (info.isDir())
+        return failure(0, QStringLiteral("is a folder, not an export file"));
+    if (!info.isFile())
+        return failure(0, QStringLiteral("is not a regular file (a device, pipe or socket)"));
+    if (info.size() > MaxExportFileBytes) {
+        return failure(0, QStringLiteral("the file has %1 bytes, more than the %2 an export "
+                                         "file can have: not an export file")
+                              .arg(info.size())
+                              .arg(MaxExportFileBytes));
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(0, QStringLiteral("cannot open: %1").arg(file.errorString()));
+    // One byte more than allowed, so a file that grew since the size check is still caught.
+    const QByteArray bytes = file.read(MaxExportFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return failure(0, QStringLiteral("cannot read: %1").arg(file.errorString()));
+    return parseExportFile(bytes);
+}
+
+} // namespace drevant

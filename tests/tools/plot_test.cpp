@@ -1,0 +1,103 @@
+#include "toolfixtures.h"
+
+#include "curve.h"
+#include "keyreport.h"
+#include "plot.h"
+
+#include <QImage>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace drevant::keytool {
+namespace {
+
+// Pixels close to a colour (antialiased edges blend it with white).
+int pixelsNear(const QImage& image, QColor colour, const QRect& area, int tolerance = 40) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                    std::abs(c.blue() - colour.blue()) <=
+                tolerance)
+                ++count;
+        }
+    }
+    return count;
+}
+
+const QColor Curve(31, 95, 191);
+const QColor Points(217, 72, 15);
+const QColor Equivalence(43, 138, 62);
+
+class Plot : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+    QString path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+    QTemporaryDir m_dir;
+};
+
+// A student's file of system B (a diprotic acid), written by the program's writer; its plot
+// has the right size, the true curve where SolvePh puts it, the points and the endpoints.
+// (The rendered plot was also looked at: title, axes, legend and labels are legible.)
+TEST_F(Plot, StudentFileOverTheTrueCurve) {
+    tooltest::writeStudentFile(path("student.dat"), 0, 1234.5, QStringLiteral("0.1"), 0.05, 0.5);
+    AnalysedInput input = analyseFile(path("student.dat"));
+    ASSERT_FALSE(input.failed) << errorLine(input).toStdString();
+    ASSERT_FALSE(input.points.empty());
+
+    ASSERT_FALSE(savePlot(input, path("student.png")));
+    QImage image(path("student.png"));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(PlotWidth, PlotHeight));
+
+    // Not blank: many colours, and each of the three marks drawn in quantity.
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3)
+            colours.insert(image.pixel(x, y));
+    EXPECT_GT(colours.size(), 50);
+    const QRect whole = image.rect();
+    EXPECT_GT(pixelsNear(image, Curve, whole), 800);
+    EXPECT_GT(pixelsNear(image, Points, whole), 20 * static_cast<int>(input.points.size()));
+    if (!input.equivalences.empty() && !input.equivalences.front().beyondBurette()) {
+        EXPECT_GT(pixelsNear(image, Equivalence, whole), 100);
+    }
+
+    // The true curve passes where SolvePh puts it, at several volumes.
+    const SampleTable table = decodedSampleTable(*input.sample);
+    for (double ml : {0.25, 7.3, 15.25, 19.75}) { // between the 0.5 mL points
+        const double ph = truePh(table, *input.sampleVolumeL, *input.normality, ml / 1000);
+        const QPoint at = plotPosition(ml, ph).toPoint();
+        EXPECT_GT(pixelsNear(image, Curve, QRect(at - QPoint(3, 3), QSize(7, 7)), 60), 0)
+            << "no curve at " << ml << " mL, pH " << ph;
+    }
+    // Each logged point is drawn as a circle around its position.
+    for (const ExportPoint& p : input.points) {
+        const QPoint at = plotPosition(p.volumeL * 1000, p.ph).toPoint();
+        EXPECT_GT(pixelsNear(image, Points, QRect(at - QPoint(6, 6), QSize(13, 13)), 60), 0)
+            << "no point at " << p.volumeL << " L";
+    }
+}
+
+TEST_F(Plot, BareKeyHasTheCurveAndNoPoints) {
+    const AnalysedInput input =
+        analyseKey(QStringLiteral("E6912999B05D20A3308"), 0.25, QStringLiteral("0.25"), 0.05);
+    const QImage image = renderPlot(input);
+    EXPECT_EQ(image.size(), QSize(PlotWidth, PlotHeight));
+    EXPECT_GT(pixelsNear(image, Curve, image.rect()), 800);
+    EXPECT_EQ(pixelsNear(image, Points, image.rect(), 20), 0);
+}
+
+TEST_F(Plot, UnwritablePathIsAnError) {
+    const AnalysedInput input =
+        analyseKey(QStringLiteral("E6912999B05D20A3308"), 0.25, QStringLiteral("0.25"), 0.05);
+    const auto problem = savePlot(input, path("no/such/folder/plot.png"));
+    ASSERT_TRUE(problem);
+    EXPECT_TRUE(problem->contains(QLatin1String("cannot write the plot")));
+}
+
+} // namespace
+} // namespace drevant::keytool

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "chemistry/phsolver.h"
+#include "chemistry/samplegenerator.h"
+#include "export/exportwriter.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace drevant::tooltest {
+
+// A clock that always reads the same time (seconds since midnight).
+class FixedClock final : public Clock {
+public:
+    explicit FixedClock(double seconds) : m_seconds(seconds) {}
+    double secondsSinceMidnight() override { return m_seconds; }
+
+private:
+    double m_seconds;
+};
+
+// A student's titration as the titration window logs it: point 1 at 0 (the whole number),
+// then every `stepMl` up to 20 mL, 32-bit volumes, each pH from SolvePh for the session's
+// sample as it stands (before the export fills its zero entries).
+inline void titrate(DeclareVars& vars, double normality, double stepMl) {
+    resetDataLog(vars);
+    const double kw = std::pow(10.0, -14);
+    const int points = static_cast<int>(std::floor(20.0 / stepMl + 1e-9)) + 1;
+    for (int k = 1; k <= points && k < LogSize; ++k) {
+        const double ml = (k - 1) * stepMl;
+        const float volumeL = static_cast<float>(ml / 1000);
+        vars.VolLog[k] = k == 1 ? Number::integer(0) : Number::single(volumeL);
+        vars.PhLog[k] = Number::real(
+            SolvePh(vars.SampleParams, kw, vars.SampleVolumeL, volumeL, normality).CurrentPh);
+    }
+}
+
+// Writes one export file of a generated sample with the program's own writer. `level` picks
+// the recipe: 0 Simple, 1 Medium, 2 Complex. Returns the sample key the writer wrote.
+inline QString writeStudentFile(const QString& path, int level, double seed,
+                                const QString& normality = QStringLiteral("0.1"),
+                                double sampleVolumeL = 0.05, double stepMl = 0.5,
+                                const QLocale& locale = QLocale::c()) {
+    DeclareVars vars;
+    zeroSampleParams(vars);
+    StandardRandom random;
+    FixedClock clock(seed);
+    GenerateSample(vars, random, clock, level == 0, level == 1, level == 2);
+    vars.TitrantNormality = normality; // as the label shows it, "0.1" or "0,1"
+    vars.SampleVolumeL = sampleVolumeL;
+    titrate(vars, QString(normality).replace(u',', u'.').toDouble(), stepMl);
+    const ExportResult r = writeExportFile(path, vars, random, {}, locale);
+    EXPECT_TRUE(r.ok) << r.error.toStdString();
+    return r.SampleKey;
+}
+
+inline bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+inline QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct ToolRun {
+    int exitCode = -1;
+    bool finished = false;
+    QString out;
+    QString err;
+    QStringList errLines() const { return err.split(u'\n', Qt::SkipEmptyParts); }
+};
+
+// Runs the built drevant-key with `arguments`; the environment can be changed by `env`.
+inline ToolRun runTool(const QStringList& arguments,
+                       QProcessEnvironment env = QProcessEnvironment::systemEnvironment(),
+                       int timeoutMs = 60000) {
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(DREVANT_KEY_BINARY), arguments);
+    ToolRun run;
+    if (!process.waitForStarted(timeoutMs))
+        return run;
+    run.finished = process.waitForFinished(timeoutMs);
+    if (!run.finished)
+        process.kill();
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// A CSV text split into rows and cells (RFC 4180 quoting), to check its shape.
+inline std::vector<QStringList> parseCsv(const QString& text) {
+    std::vector<QStringList> rows;
+    QStringList row;
+    QString cell;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (quoted) {
+            if (c == u'"' && i + 1 < text.size() && text.at(i + 1) == u'"') {
+                cell += u'"';
+                ++i;
+            } else if (c == u'"') {
+                quoted = false;
+            } else {
+                cell += c;
+            }
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == u',') {
+            row << cell;
+            cell.clear();
+        } else if (c == u'\n') {
+            row << cell;
+            cell.clear();
+            rows.push_back(row);
+            row.clear();
+        } else {
+            cell += c;
+        }
+    }
+    if (!cell.isEmpty() || !row.isEmpty()) {
+        row << cell;
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+} // namespace drevant::tooltest

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "export/exportfilereader.h"
+#include "export/samplekey.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace drevant::keytool {
+
+inline constexpr double BuretteCapacityMl = 20.0;
+
+// The system letter in words: "two monoprotic acids, the second weak". Empty for other letters.
+QString systemDescription(QChar letter);
+
+// A monoprotic acid counts as strong when its decoded constant is 1 or more (the generator
+// draws strong constants from 1 to 1000, weak ones below 10^-4).
+bool isStrongAcid(const DecodedSample& sample, int concIndex);
+
+// One endpoint of the titration: the titrant volume at which the protons listed so far,
+// counted from the strongest acid down, are neutralised.
+struct EquivalencePoint {
+    double volumeMl = 0;     // cumulative, stoichiometric: moles of protons so far / N
+    double resolutionMl = 0; // half a key step of every concentration counted so far
+    QString protons; // what this endpoint adds: "acid 1 (strong)", "diprotic acid, 2nd proton"
+    bool beyondBurette() const { return volumeMl > BuretteCapacityMl; }
+};
+
+// The endpoints of a sample titrated with `normality` N from `sampleVolumeL` litres. The
+// protons of all strong acids come first, as one endpoint (they are neutralised together);
+// then every weak proton (weak monoprotic acids and the diprotic acid's first proton) one
+// by one, in order of decreasing constant; then the diprotic acid's second proton.
+std::vector<EquivalencePoint> equivalencePoints(const DecodedSample& sample, double normality,
+                                                double sampleVolumeL);
+
+// Everything the tool knows about one input, a file or a key typed on the command line.
+struct AnalysedInput {
+    QString name;          // the argument as given (file path or key)
+    bool fromFile = false; // false for a bare key
+    QString key;
+    std::optional<DecodedSample> sample;
+    QString normalityText;               // as written in the file or given on the command line
+    std::optional<double> normality;     // N
+    std::optional<double> sampleVolumeL; // litres
+    std::vector<ExportPoint> points;     // the student's logged points (files only)
+    std::vector<EquivalencePoint> equivalences;
+
+    // Set when the input could not be used: the line (0 for the file as a whole or a bare
+    // key) and the one-line reason.
+    bool failed = false;
+    int errorLine = 0;
+    QString error;
+};
+
+// Reads and decodes one export file.
+AnalysedInput analyseFile(const QString& path);
+
+// Decodes a key typed on the command line; normality and volume come from the options.
+AnalysedInput analyseKey(const QString& key, std::optional<double> normality,
+                         const QString& normalityText, std::optional<double> sampleVolumeL);
+
+// The error of a failed input as one line: "<name>:<line>: <reason>", or "<name>: <reason>"
+// when no line applies. Control characters in the name are shown as "?".
+QString errorLine(const AnalysedInput& input);
+
+// The human-readable block of one input, lines ended by "\n", ending with an empty line.
+QString formatReport(const AnalysedInput& input);
+
+// Number texts shared by the report and the CSV (C locale, "." as separator).
+QString concentrationText(double molPerL); // 5 decimals: "0.00420"
+QString pkText(double pk);                 // 3 decimals: "4.750"
+QString volumeMlText(double ml);           // 3 decimals: "2.064"
+
+// pK of a decoded constant and half the width of its key step in pK units.
+double pkOf(double k);
+double pkResolution(const DecodedSample& sample, int index);
+
+// A name safe for one line of output: control characters as "?".
+QString shownName(const QString& name);
+
+} // namespace drevant::keytool

@@ -18,6 +18,12 @@ namespace {
 
 // |value| rounded to `significant` digits, written in fixed notation with "." as separator.
 std::string fixedDigits(double value, int significant) {
+    // "%e" writes "nan" and "inf" without an exponent; spelled out here instead, as the key
+    // fields spell them.
+    if (std::isnan(value))
+        return "NAN";
+    if (std::isinf(value))
+        return "INF";
     value = std::fabs(value);
     if (value == 0.0)
         return "0";
@@ -93,8 +99,17 @@ std::optional<double> parseDecimal(const QString& text, const QLocale& locale) {
 QString twoDecimals(double value, const QLocale& locale) {
     const double hundredths = std::round(value * 100.0); // std::round: half away from zero
     const bool negative = hundredths < 0;
-    const long long whole = std::llabs(static_cast<long long>(hundredths));
     QString out = negative ? QStringLiteral("-") : QString();
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return out + QStringLiteral("INF");
+    // Past the range of a 64-bit integer every double is a whole number (it is above 2^53),
+    // so its digits are written as they are, with ".00".
+    if (std::fabs(hundredths) >= 9.0e18)
+        return out + QString::number(std::fabs(value), 'f', 0) + decimalSeparator(locale) +
+               QStringLiteral("00");
+    const long long whole = std::llabs(static_cast<long long>(hundredths));
     out += QString::number(whole / 100) + decimalSeparator(locale) +
            QStringLiteral("%1").arg(whole % 100, 2, 10, QLatin1Char('0'));
     return out;

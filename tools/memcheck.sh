@@ -7,6 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir="${1:-build}"
 if ! command -v valgrind >/dev/null; then
+    apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends valgrind
 fi
 out=$(mktemp -d)

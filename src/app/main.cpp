@@ -5,7 +5,18 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
+#if defined(Q_OS_LINUX)
+    // Without a display the toolkit would abort with a long message; say it in one line.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fprintf(stderr, "drevant: no display found; start it under a virtual one with: "
+                             "xvfb-run -a drevant\n");
+        return 1;
+    }
+#endif
     QApplication app(argc, argv);
     drevant::applyApplicationStyle(app);
 

@@ -16,7 +16,6 @@ constexpr int KeyLine = 1;
 constexpr int NormalityLine = 2;
 constexpr int VolumeLine = 3;
 constexpr int HeaderLine = 4;
-constexpr int FirstDataLine = 5;
 constexpr int ShownTextLength = 40; // how much of a bad line a message quotes
 
 // Tolerance on the burette limit: a volume at the limit may be printed from a 32-bit sum.

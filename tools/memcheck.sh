@@ -6,10 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir="${1:-build}"
-if ! command -v valgrind >/dev/null; then
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends valgrind
-fi
+bash tools/install-missing.sh valgrind
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 QT_QPA_PLATFORM=offscreen valgrind --error-exitcode=1 --leak-check=full \

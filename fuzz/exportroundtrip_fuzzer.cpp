@@ -5,7 +5,7 @@
 // decode to bounds that hold the sample's entries.
 #include "fuzzsupport.h"
 
-#include "bench/titrationbench.h"
+#include "forms/titrationbench.h"
 #include "chemistry/samplegenerator.h"
 #include "export/exportfilereader.h"
 #include "export/exportwriter.h"

@@ -7,7 +7,7 @@
 //                          and <folder>/exportroundtrip (recipes of titrations, raw bytes)
 //
 // The output is the same on every run: the samples come from fixed clock readings.
-#include "bench/titrationbench.h"
+#include "forms/titrationbench.h"
 #include "chemistry/samplegenerator.h"
 #include "export/exportwriter.h"
 #include "session/declarevars.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "bench/difficultychoice.h"
-#include "bench/windowhost.h"
+#include "forms/difficultychoice.h"
+#include "forms/windowhost.h"
 #include "session/declarevars.h"
 #include "session/platform.h"
 

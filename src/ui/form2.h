@@ -1,7 +1,7 @@
 #pragma once
 
-#include "bench/titrationbench.h"
-#include "bench/windowhost.h"
+#include "forms/titrationbench.h"
+#include "forms/windowhost.h"
 #include "session/declarevars.h"
 #include "session/platform.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/exportdialog.h"
+#include "forms/exportdialog.h"
 #include "session/declarevars.h"
 #include "session/platform.h"
 

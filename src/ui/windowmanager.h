@@ -1,7 +1,7 @@
 #pragma once
 
-#include "bench/windowhost.h"
-#include "export/exportdialog.h"
+#include "forms/windowhost.h"
+#include "forms/exportdialog.h"
 #include "session/declarevars.h"
 #include "session/platform.h"
 

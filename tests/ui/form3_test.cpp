@@ -1,4 +1,4 @@
-#include "export/dialogfixtures.h"
+#include "forms/dialogfixtures.h"
 #include "support/scripted.h"
 #include "ui/drivelist.h"
 #include "ui/filelist.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bench/windowhost.h"
+#include "forms/windowhost.h"
 #include "session/declarevars.h"
 #include "session/platform.h"
 

@@ -1,4 +1,4 @@
-#include "bench/difficultychoice.h"
+#include "forms/difficultychoice.h"
 
 #include "support/scripted.h"
 

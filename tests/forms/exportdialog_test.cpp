@@ -1,6 +1,6 @@
-#include "export/dialogfixtures.h"
+#include "forms/dialogfixtures.h"
 
-#include "export/exportdialog.h"
+#include "forms/exportdialog.h"
 #include "support/recordingsurface.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "titrationbench.h"
 
-#include "bench/curveplot.h"
-#include "bench/datatable.h"
+#include "forms/curveplot.h"
+#include "forms/datatable.h"
 #include "chemistry/phsolver.h"
 #include "session/numbertext.h"
 

@@ -1,4 +1,4 @@
-#include "bench/curveplot.h"
+#include "forms/curveplot.h"
 
 #include "support/recordingsurface.h"
 

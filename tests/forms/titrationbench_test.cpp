@@ -1,6 +1,6 @@
-#include "bench/titrationbench.h"
+#include "forms/titrationbench.h"
 
-#include "bench/curveplot.h"
+#include "forms/curveplot.h"
 #include "chemistry/phsolver.h"
 #include "support/recordingsurface.h"
 #include "support/scripted.h"

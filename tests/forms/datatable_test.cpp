@@ -1,4 +1,4 @@
-#include "bench/titrationbench.h"
+#include "forms/titrationbench.h"
 
 #include "support/recordingsurface.h"
 #include "support/scripted.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/exportdialog.h"
+#include "forms/exportdialog.h"
 #include "export/exportfixtures.h"
 
 #include <QDir>

@@ -167,7 +167,7 @@ int main(int argc, char** argv) {
 
         BlankSurface messageBox(t.locale), dataGraph(t.locale);
         NoWindows host;
-        TitrationBench bench(vars, clock, messageBox, dataGraph, host);
+        TitrationBench bench(vars, clock, messageBox, dataGraph, host, t.locale);
         bench.Form_Load();
         bench.HScroll1_Change(t.normalityThousandths);
         bench.HScroll2_Change(t.volumeMl);

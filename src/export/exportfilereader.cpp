@@ -12,10 +12,6 @@ namespace drevant {
 
 namespace {
 
-constexpr int KeyLine = 1;
-constexpr int NormalityLine = 2;
-constexpr int VolumeLine = 3;
-constexpr int HeaderLine = 4;
 constexpr int ShownTextLength = 40; // how much of a bad line a message quotes
 
 // Tolerance on the burette limit: a volume at the limit may be printed from a 32-bit sum.
@@ -95,9 +91,29 @@ std::optional<double> strictDecimal(const QByteArray& token) {
     return value;
 }
 
-// Why a line is not plain text, or nothing when it is: the writer puts only printable ASCII
-// characters in a line.
-std::optional<QString> textProblem(const QByteArray& line) {
+// "Label= value" lines: the label at the start, then the value from the next print zone.
+// Returns the value's text, or nothing when the line does not start with the label.
+std::optional<QByteArray> labelledValue(const QByteArray& line, const QByteArray& label) {
+    const QByteArray t = trimmed(line);
+    if (!t.startsWith(label))
+        return std::nullopt;
+    const QByteArray value = trimmed(t.mid(label.size()));
+    if (value.isEmpty())
+        return std::nullopt;
+    return value;
+}
+
+QString number(double value) {
+    return QString::number(value, 'g', 15);
+}
+
+template <typename T> LineReading<T> lineError(const QString& message) {
+    return {std::nullopt, message};
+}
+
+} // namespace
+
+std::optional<QString> lineTextProblem(const QByteArray& line) {
     for (qsizetype i = 0; i < line.size(); ++i) {
         const auto c = static_cast<unsigned char>(line.at(i));
         if (c == '\t' || (c >= 0x20 && c < 0x7F))
@@ -119,23 +135,76 @@ std::optional<QString> textProblem(const QByteArray& line) {
     return std::nullopt;
 }
 
-// "Label= value" lines: the label at the start, then the value from the next print zone.
-// Returns the value's text, or nothing when the line does not start with the label.
-std::optional<QByteArray> labelledValue(const QByteArray& line, const QByteArray& label) {
-    const QByteArray t = trimmed(line);
-    if (!t.startsWith(label))
-        return std::nullopt;
-    const QByteArray value = trimmed(t.mid(label.size()));
-    if (value.isEmpty())
-        return std::nullopt;
-    return value;
+LineReading<QString> readKeyLine(const QByteArray& line) {
+    const QString key = QString::fromLatin1(trimmed(line));
+    if (key.isEmpty())
+        return lineError<QString>(
+            QStringLiteral("the sample key is missing (the first line is empty)"));
+    return {key, {}};
 }
 
-QString number(double value) {
-    return QString::number(value, 'g', 15);
+LineReading<LabelledNumber> readLabelledNumber(const QByteArray& line, const LabelledLine& kind) {
+    const auto value = labelledValue(line, trimmed(QByteArray(kind.label)));
+    if (!value) {
+        return lineError<LabelledNumber>(
+            QStringLiteral("expected \"%1\" and %2, found %3")
+                .arg(QLatin1String(kind.label), QLatin1String(kind.expected), quoted(line)));
+    }
+    const auto n = strictDecimal(*value);
+    if (!n) {
+        return lineError<LabelledNumber>(
+            QStringLiteral("%1 %2 is not a number").arg(QLatin1String(kind.what), quoted(*value)));
+    }
+    if (*n < kind.min || *n > kind.max) {
+        return lineError<LabelledNumber>(
+            QStringLiteral("%1 %2 %3 is outside the simulator's range, %4 to %5 %3")
+                .arg(QLatin1String(kind.what), number(*n), QLatin1String(kind.unit),
+                     number(kind.min), number(kind.max)));
+    }
+    return {LabelledNumber{QString::fromLatin1(*value), *n}, {}};
 }
 
-} // namespace
+std::optional<QString> columnHeaderProblem(const QByteArray& line) {
+    const auto words = tokens(line);
+    if (words.size() == 2 && words[0] == trimmed(VolumeColumnHeading) &&
+        words[1] == PhColumnHeading)
+        return std::nullopt;
+    return QStringLiteral("expected the column header \"%1%2\", found %3")
+        .arg(QLatin1String(VolumeColumnHeading), QLatin1String(PhColumnHeading), quoted(line));
+}
+
+LineReading<ExportPoint> readDataLine(const QByteArray& line, double previousVolumeL) {
+    const auto items = tokens(line);
+    if (items.size() != 2) {
+        return lineError<ExportPoint>(
+            QStringLiteral("expected a volume and a pH, found %1").arg(quoted(trimmed(line))));
+    }
+    const auto volumeL = strictDecimal(items[0]);
+    if (!volumeL) {
+        return lineError<ExportPoint>(
+            QStringLiteral("the volume %1 is not a number").arg(quoted(items[0])));
+    }
+    const auto ph = strictDecimal(items[1]);
+    if (!ph)
+        return lineError<ExportPoint>(
+            QStringLiteral("the pH %1 is not a number").arg(quoted(items[1])));
+    if (*volumeL < 0 || *volumeL > MaxExportTitrantL + TitrantSlackL) {
+        return lineError<ExportPoint>(
+            QStringLiteral("the volume %1 L is outside the burette's 0 to %2 L")
+                .arg(number(*volumeL), number(MaxExportTitrantL)));
+    }
+    if (*volumeL < previousVolumeL) {
+        return lineError<ExportPoint>(
+            QStringLiteral("the volume %1 L is less than the %2 L of the line before (the log "
+                           "only grows)")
+                .arg(number(*volumeL), number(previousVolumeL)));
+    }
+    if (*ph < 0 || *ph > MaxExportPh) {
+        return lineError<ExportPoint>(
+            QStringLiteral("the pH %1 is outside 0 to %2").arg(number(*ph), number(MaxExportPh)));
+    }
+    return {ExportPoint{*volumeL, *ph}, {}};
+}
 
 ExportFileReading parseExportFile(const QByteArray& bytes) {
     if (bytes.size() > MaxExportFileBytes) {
@@ -168,7 +237,7 @@ ExportFileReading parseExportFile(const QByteArray& bytes) {
                                            .arg(line.size())
                                            .arg(MaxExportLineLength));
         }
-        if (const auto problem = textProblem(line))
+        if (const auto problem = lineTextProblem(line))
             return failure(lineNumber, *problem);
         // Checked after the content, so that a file which is not text at all says so.
         if (newline < 0) {
@@ -176,73 +245,39 @@ ExportFileReading parseExportFile(const QByteArray& bytes) {
                            QStringLiteral("the line has no line end: the file is truncated"));
         }
 
-        if (lineNumber == KeyLine) {
-            contents.key = QString::fromLatin1(trimmed(line));
-            if (contents.key.isEmpty())
-                return failure(lineNumber, QStringLiteral("the sample key is missing (the first "
-                                                          "line is empty)"));
+        switch (lineNumber) {
+        case KeyLine: {
+            const auto key = readKeyLine(line);
+            if (!key.value)
+                return failure(lineNumber, key.error);
+            contents.key = *key.value;
             continue;
         }
-        if (lineNumber == NormalityLine) {
-            const auto value = labelledValue(line, "Cb0 (N)=");
-            if (!value) {
-                return failure(lineNumber, QStringLiteral("expected \"Cb0 (N)= \" and the "
-                                                          "titrant normality, found %1")
-                                               .arg(quoted(line)));
-            }
-            const auto n = strictDecimal(*value);
-            if (!n) {
-                return failure(
-                    lineNumber,
-                    QStringLiteral("the titrant normality %1 is not a number").arg(quoted(*value)));
-            }
-            if (*n < MinExportNormality || *n > MaxExportNormality) {
-                return failure(lineNumber, QStringLiteral("the titrant normality %1 N is outside "
-                                                          "the simulator's range, %2 to %3 N")
-                                               .arg(number(*n))
-                                               .arg(number(MinExportNormality))
-                                               .arg(number(MaxExportNormality)));
-            }
-            contents.normalityText = QString::fromLatin1(*value);
-            contents.normality = *n;
+        case NormalityLine: {
+            const auto n = readLabelledNumber(line, NormalityLineFormat);
+            if (!n.value)
+                return failure(lineNumber, n.error);
+            contents.normalityText = n.value->text;
+            contents.normality = n.value->value;
             continue;
         }
-        if (lineNumber == VolumeLine) {
-            const auto value = labelledValue(line, "V0 (L)=");
-            if (!value) {
-                return failure(lineNumber, QStringLiteral("expected \"V0 (L)= \" and the sample "
-                                                          "volume in litres, found %1")
-                                               .arg(quoted(line)));
-            }
-            const auto v0 = strictDecimal(*value);
-            if (!v0) {
-                return failure(
-                    lineNumber,
-                    QStringLiteral("the sample volume %1 is not a number").arg(quoted(*value)));
-            }
-            if (*v0 < MinExportSampleVolumeL || *v0 > MaxExportSampleVolumeL) {
-                return failure(lineNumber, QStringLiteral("the sample volume %1 L is outside the "
-                                                          "simulator's range, %2 to %3 L")
-                                               .arg(number(*v0))
-                                               .arg(number(MinExportSampleVolumeL))
-                                               .arg(number(MaxExportSampleVolumeL)));
-            }
-            contents.sampleVolumeL = *v0;
+        case VolumeLine: {
+            const auto v0 = readLabelledNumber(line, SampleVolumeLineFormat);
+            if (!v0.value)
+                return failure(lineNumber, v0.error);
+            contents.sampleVolumeL = v0.value->value;
             continue;
         }
-        if (lineNumber == HeaderLine) {
-            const auto words = tokens(line);
-            if (words.size() != 2 || words[0] != "Vol(L)" || words[1] != "pH") {
-                return failure(lineNumber, QStringLiteral("expected the column header \"Vol(L)  "
-                                                          "   pH\", found %1")
-                                               .arg(quoted(line)));
-            }
+        case HeaderLine:
+            if (const auto problem = columnHeaderProblem(line))
+                return failure(lineNumber, *problem);
             continue;
+        default:
+            break;
         }
 
-        // A data line.
-        const auto items = tokens(line);
-        if (items.empty()) {
+        // A data line; empty lines may follow the data, but not stand between points.
+        if (tokens(line).empty()) {
             if (firstBlankAfterData == 0)
                 firstBlankAfterData = lineNumber;
             continue;
@@ -256,40 +291,11 @@ ExportFileReading parseExportFile(const QByteArray& bytes) {
                                                       "holds at most %1 points")
                                            .arg(MaxExportDataLines));
         }
-        if (items.size() != 2) {
-            return failure(
-                lineNumber,
-                QStringLiteral("expected a volume and a pH, found %1").arg(quoted(trimmed(line))));
-        }
-        const auto volumeL = strictDecimal(items[0]);
-        if (!volumeL) {
-            return failure(lineNumber,
-                           QStringLiteral("the volume %1 is not a number").arg(quoted(items[0])));
-        }
-        const auto ph = strictDecimal(items[1]);
-        if (!ph) {
-            return failure(lineNumber,
-                           QStringLiteral("the pH %1 is not a number").arg(quoted(items[1])));
-        }
-        if (*volumeL < 0 || *volumeL > MaxExportTitrantL + TitrantSlackL) {
-            return failure(lineNumber, QStringLiteral("the volume %1 L is outside the burette's "
-                                                      "0 to %2 L")
-                                           .arg(number(*volumeL))
-                                           .arg(number(MaxExportTitrantL)));
-        }
-        if (*volumeL < lastVolumeL) {
-            return failure(lineNumber, QStringLiteral("the volume %1 L is less than the %2 L "
-                                                      "of the line before (the log only grows)")
-                                           .arg(number(*volumeL))
-                                           .arg(number(lastVolumeL)));
-        }
-        if (*ph < 0 || *ph > MaxExportPh) {
-            return failure(lineNumber, QStringLiteral("the pH %1 is outside 0 to %2")
-                                           .arg(number(*ph))
-                                           .arg(number(MaxExportPh)));
-        }
-        lastVolumeL = *volumeL;
-        contents.points.push_back(ExportPoint{*volumeL, *ph});
+        const auto point = readDataLine(line, lastVolumeL);
+        if (!point.value)
+            return failure(lineNumber, point.error);
+        lastVolumeL = point.value->volumeL;
+        contents.points.push_back(*point.value);
     }
 
     if (lineNumber < HeaderLine) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "export/exportformat.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -12,18 +14,6 @@ namespace drevant {
 // everything in them is checked: the reader never reads more than MaxExportFileBytes, takes
 // at most MaxExportDataLines data lines, and turns every problem into one error that names
 // the line. Nothing is thrown.
-
-inline constexpr qint64 MaxExportFileBytes = 1024 * 1024; // an export of 1000 points is ~40 KB
-inline constexpr int MaxExportDataLines = 1000;           // the log holds at most 1000 points
-inline constexpr int MaxExportLineLength = 200;           // the longest line written is ~40
-
-// The ranges the titration window can produce; values outside them are not from a real export.
-inline constexpr double MinExportNormality = 0.001; // N
-inline constexpr double MaxExportNormality = 0.5;
-inline constexpr double MinExportSampleVolumeL = 0.001;
-inline constexpr double MaxExportSampleVolumeL = 1.0;
-inline constexpr double MaxExportTitrantL = 0.02; // the burette holds 20 mL
-inline constexpr double MaxExportPh = 14.0;
 
 struct ExportPoint {
     double volumeL = 0; // total titrant delivered (litres)
@@ -49,6 +39,47 @@ struct ExportFileReading {
     std::optional<ExportFileContents> contents;
     ExportFileError error; // meaningful when contents is empty
 };
+
+// The reader's steps, one line each; every step returns its result or the one-line message
+// of what is wrong (without the line number, which the caller adds).
+template <typename T> struct LineReading {
+    std::optional<T> value;
+    QString error; // meaningful when value is empty
+};
+
+// Why a line is not plain text (the writer puts only printable ASCII and tabs in a line),
+// or nothing when it is.
+std::optional<QString> lineTextProblem(const QByteArray& line);
+
+// The first line: the sample key without blanks around it.
+LineReading<QString> readKeyLine(const QByteArray& line);
+
+// A "label= value" line: the label at the start, then a decimal number within [min, max].
+struct LabelledNumber {
+    QString text; // the value exactly as written ("0.25" or "0,25")
+    double value = 0;
+};
+struct LabelledLine {
+    const char* label;    // as the writer prints it, e.g. NormalityLabel
+    const char* what;     // the value, in messages: "the titrant normality"
+    const char* expected; // what the line should hold: "the sample volume in litres"
+    const char* unit;
+    double min;
+    double max;
+};
+inline constexpr LabelledLine NormalityLineFormat{NormalityLabel,          "the titrant normality",
+                                                  "the titrant normality", "N",
+                                                  MinExportNormality,      MaxExportNormality};
+inline constexpr LabelledLine SampleVolumeLineFormat{
+    VolumeLabel, "the sample volume",    "the sample volume in litres",
+    "L",         MinExportSampleVolumeL, MaxExportSampleVolumeL};
+LineReading<LabelledNumber> readLabelledNumber(const QByteArray& line, const LabelledLine& kind);
+
+// The column header "Vol(L)     pH" (blanks between and around the two words are free).
+std::optional<QString> columnHeaderProblem(const QByteArray& line);
+
+// One data line: a volume (litres, within the burette, not below the line before) and a pH.
+LineReading<ExportPoint> readDataLine(const QByteArray& line, double previousVolumeL);
 
 // Parses the bytes of an export file. Lines end in CR LF or LF (an editor may have changed
 // them); numbers may use "." or "," as decimal separator, whichever the writer's locale had;

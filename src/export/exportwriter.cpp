@@ -90,17 +90,6 @@ QString failureReason(const QFileDevice& file, int systemError) {
     return QStringLiteral("the file could not be written completely");
 }
 
-// True while a save is being written; a save started from the event yield is refused.
-bool g_saving = false;
-
-class SavingFlag {
-public:
-    SavingFlag() { g_saving = true; }
-    ~SavingFlag() { g_saving = false; }
-    SavingFlag(const SavingFlag&) = delete;
-    SavingFlag& operator=(const SavingFlag&) = delete;
-};
-
 QString joinedKey(const QString& systemCode, const std::array<QString, KeyFieldCount>& fields) {
     QString key = systemCode;
     for (const QString& field : fields)
@@ -196,11 +185,8 @@ std::optional<QString> exportPathProblem(const QString& folder, const QString& n
 
 ExportResult writeExportFile(const QString& path, DeclareVars& vars, RandomSource& random,
                              const std::function<void()>& yield, const QLocale& locale) {
-    if (g_saving)
-        return failure(saveError(path, QStringLiteral("another save is still being written")));
     if (const auto problem = pathProblem(path))
         return failure(*problem);
-    SavingFlag saving;
 
     QSaveFile file(path);
     errno = 0;
@@ -214,14 +200,14 @@ ExportResult writeExportFile(const QString& path, DeclareVars& vars, RandomSourc
 
     TextFileTarget target(file, locale);
     TextLine(target, result.SampleKey);
-    ZonedPair(target, "Cb0 (N)= ", LogValue(vars.TitrantNormality));
-    ZonedPair(target, "V0 (L)= ", Number::real(vars.SampleVolumeL));
-    JoinedPair(target, "Vol(L)     ", "pH");
+    ZonedPair(target, NormalityLabel, LogValue(vars.TitrantNormality));
+    ZonedPair(target, VolumeLabel, Number::real(vars.SampleVolumeL));
+    JoinedPair(target, VolumeColumnHeading, PhColumnHeading);
 
     // The log is read entry by entry: events run between lines, and a line reflects the log
     // as it is when that line is written.
     for (int j = 1; j < LogSize && target.ok(); ++j) {
-        const bool end = vars.PhLog[j] == LogValue(NoPhMarker);
+        const bool end = !holdsPoint(vars.PhLog, j);
         if (!end)
             JoinedPair(target, vars.VolLog[j], vars.PhLog[j]);
         if (yield)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/exportformat.h"
 #include "session/declarevars.h"
 #include "session/platform.h"
 
@@ -11,8 +12,6 @@
 #include <optional>
 
 namespace drevant {
-
-inline constexpr int KeyFieldCount = 9;
 
 // Replaces every entry of the sample table that equals 0 by a small random value, one draw
 // each, in index order: r / 1000 (32-bit) in entries 0 to 6, r / 10000 (32-bit) in entry 7,
@@ -67,8 +66,7 @@ struct ExportResult {
 // if that works are the zero entries of vars.SampleParams filled (they stay filled even if a
 // later write fails), the key encoded and the lines written. `yield` (may be empty) runs
 // after each data line and after the entry that ends the data, so pending user-interface
-// events can be processed. A save started from inside `yield` while another one is being
-// written is refused with an error and changes nothing.
+// events can be processed; the export dialog keeps a second save from starting meanwhile.
 ExportResult writeExportFile(const QString& path, DeclareVars& vars, RandomSource& random,
                              const std::function<void()>& yield, const QLocale& locale = QLocale());
 

@@ -41,11 +41,10 @@ void DrawEmptyGraph(DrawingSurface& graph) {
 }
 
 void PlotPoint(DrawingSurface& graph, const DeclareVars& vars, int i) {
-    const LogValue& volume = vars.VolLog.at(static_cast<std::size_t>(i));
-    const LogValue& ph = vars.PhLog.at(static_cast<std::size_t>(i));
-    if (!volume.isNumber() || !ph.isNumber())
+    if (!holdsPoint(vars.VolLog, i) || !holdsPoint(vars.PhLog, i))
         return; // callers only plot logged points; a gap has nothing to draw
-    const MarkerPosition p = markerPosition(volume.number().toDouble(), ph.number().toDouble());
+    const MarkerPosition p =
+        markerPosition(vars.VolLog[i].number().toDouble(), vars.PhLog[i].number().toDouble());
     graph.drawCircle(p.x, p.y, MarkerRadius);
 }
 

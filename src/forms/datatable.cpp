@@ -4,15 +4,14 @@
 
 namespace drevant {
 
-bool printDataPage(DrawingSurface& panel, const DeclareVars& vars, int page) {
+bool printDataPage(DrawingSurface& panel, const DeclareVars& vars, int page,
+                   const QLocale& locale) {
     panel.cls();
     ZonedPair(panel, "Titrant (mL)", "pH ");
-    const QLocale locale = panel.locale();
     for (int i = DataPageRows * page + 1; i <= DataPageRows * page + DataPageRows; ++i) {
         // Past the log's last index there is no data either (cannot happen under the burette
         // limit, but a page must never read outside the log).
-        const bool end = i >= LogSize || vars.VolLog[i] == LogValue(NoDataMarker);
-        if (end) {
+        if (!holdsPoint(vars.VolLog, i)) {
             TextLine(panel, "End of data");
             return true;
         }

@@ -4,13 +4,14 @@
 
 namespace drevant {
 
-void difficultyFormLoad(DeclareVars& vars) { zeroSampleParams(vars); }
+void DifficultyForm::Form_Load() {
+    zeroSampleParams(m_vars);
+}
 
-void InitialStart_Click(DeclareVars& vars, RandomSource& random, Clock& clock,
-                        const DifficultyChoice& choice, WindowHost& host) {
-    GenerateSample(vars, random, clock, choice.simple, choice.medium, choice.complex);
-    host.closeDifficultyWindow();
-    host.openTitrationWindow();
+void DifficultyForm::InitialStart_Click(const DifficultyChoice& choice) {
+    GenerateSample(m_vars, m_random, m_clock, choice.simple, choice.medium, choice.complex);
+    m_host.closeDifficultyWindow();
+    m_host.openTitrationWindow();
 }
 
 } // namespace drevant

@@ -256,8 +256,9 @@ void ExportDialog::Form_Load() {
 
 std::optional<ExportResult> ExportDialog::Save_Click(ExportNameBox& Text1, DrawingSurface& form,
                                                      const std::function<void()>& yield) {
-    if (m_saving)
+    if (m_saving || m_controls.closed)
         return std::nullopt;
+    m_controls.message.clear();
     if (const QString text = Text1.text(); withDatExtension(text) != text)
         Text1.setText(withDatExtension(text));
     if (const QString text = Text1.text(); withDefaultName(text) != text)
@@ -271,6 +272,7 @@ std::optional<ExportResult> ExportDialog::Save_Click(ExportNameBox& Text1, Drawi
     if (const auto problem = exportPathProblem(m_folder, name)) {
         ExportResult refused;
         refused.error = *problem;
+        m_controls.message = refused.error;
         return refused;
     }
     ExportResult result;
@@ -282,7 +284,23 @@ std::optional<ExportResult> ExportDialog::Save_Click(ExportNameBox& Text1, Drawi
         KeyField = result.KeyField;
         SampleKey = result.SampleKey;
     }
+    if (result.ok || m_cancelAfterSave)
+        m_controls.closed = true;
+    else
+        m_controls.message = result.error;
     return result;
+}
+
+void ExportDialog::CancelSave_Click() {
+    if (!m_saving) // the file is being written; the save closes the dialog when it is done
+        m_controls.closed = true;
+}
+
+void ExportDialog::cancelWhenIdle() {
+    if (m_saving)
+        m_cancelAfterSave = true;
+    else
+        CancelSave_Click();
 }
 
 } // namespace drevant

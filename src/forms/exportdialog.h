@@ -78,6 +78,12 @@ public:
     virtual void setText(const QString& text) = 0;
 };
 
+// The dialog's state after a handler, which the window copies onto its widgets.
+struct ExportDialogControls {
+    QString message;     // why the last save failed, shown below the file list; empty if none
+    bool closed = false; // closed by a save or "Cancel": disabled, hidden and unloaded next
+};
+
 // The export dialog's lists and handlers apart from its widgets. It holds the values of the
 // drive list (`Drive`), the folder list (`Path`) and the file list (`Path`) with the
 // toolkit's rule that setting a value, from code or by the user, raises the list's change
@@ -107,15 +113,25 @@ public:
     // that is not mounted now or a folder that is gone stands back for the start location.
     void Form_Load();
 
-    // Save_Click, up to the closing: the name rules applied in the name box itself, the full
-    // path printed on `form` with TextLine, then the file written. Returns nothing while a
-    // save is already being written (the press is ignored); otherwise what the writer left,
-    // or the reason why the path could not be used, in which case nothing was written and
-    // the session is unchanged.
+    // Save_Click: the name rules applied in the name box itself, the full path printed on
+    // `form` with TextLine, then the file written; a save that worked closes the dialog, one
+    // that failed leaves its reason in controls().message. Returns nothing while a save is
+    // already being written or the dialog is closed (the press is ignored); otherwise what
+    // the writer left, or the reason why the path could not be used, in which case nothing
+    // was written and the session is unchanged.
     std::optional<ExportResult> Save_Click(ExportNameBox& Text1, DrawingSurface& form,
                                            const std::function<void()>& yield);
+    // "Cancel" and the title bar's close: closes the dialog, except while a save is being
+    // written (that save closes it when it works).
+    void CancelSave_Click();
+    // "Cancel" asked for by the titration window: at once, or, while a save is being
+    // written, as soon as that save has finished, whatever its outcome.
+    void cancelWhenIdle();
 
+    // The one guard against a second Save or a Cancel while the data lines are written
+    // (events run between them).
     bool saving() const { return m_saving; }
+    const ExportDialogControls& controls() const { return m_controls; }
     // The full paths printed on the dialog so far, in order.
     const QStringList& printedPaths() const { return m_printedPaths; }
 
@@ -137,7 +153,9 @@ private:
     QString m_folder;
     QString m_fileFolder;
     QStringList m_printedPaths;
+    ExportDialogControls m_controls;
     bool m_saving = false;
+    bool m_cancelAfterSave = false;
 };
 
 } // namespace drevant

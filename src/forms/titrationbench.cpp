@@ -1,8 +1,8 @@
 #include "titrationbench.h"
 
+#include "chemistry/phsolver.h"
 #include "forms/curveplot.h"
 #include "forms/datatable.h"
-#include "chemistry/phsolver.h"
 #include "session/numbertext.h"
 
 #include <cmath>
@@ -25,10 +25,10 @@ QString normalityLabelText(int thousandths, const QLocale& locale) {
 }
 
 TitrationBench::TitrationBench(DeclareVars& vars, Clock& clock, DrawingSurface& messageBox,
-                               DrawingSurface& dataGraph, WindowHost& host)
-    : m_vars(vars), m_clock(clock), m_messageBox(messageBox), m_dataGraph(dataGraph),
-      m_host(host) {
-    m_controls.label4 = normalityLabelText(NormalityScrollStart, m_messageBox.locale());
+                               DrawingSurface& dataGraph, WindowHost& host, const QLocale& locale)
+    : m_vars(vars), m_clock(clock), m_messageBox(messageBox), m_dataGraph(dataGraph), m_host(host),
+      m_locale(locale) {
+    m_controls.label4 = normalityLabelText(NormalityScrollStart, m_locale);
     m_controls.label5 = QString::number(VolumeScrollStart);
 }
 
@@ -44,18 +44,20 @@ void TitrationBench::Form_Load() {
 }
 
 void TitrationBench::HScroll1_Change(int value) {
-    m_controls.label4 = normalityLabelText(value, m_messageBox.locale());
+    m_controls.label4 = normalityLabelText(value, m_locale);
 }
 
-void TitrationBench::HScroll2_Change(int value) { m_controls.label5 = QString::number(value); }
+void TitrationBench::HScroll2_Change(int value) {
+    m_controls.label5 = QString::number(value);
+}
 
 void TitrationBench::readSettings() {
-    m_vars.SampleVolumeL = labelNumber(m_controls.label5, m_messageBox.locale()) / 1000;
+    m_vars.SampleVolumeL = labelNumber(m_controls.label5, m_locale) / 1000;
     m_vars.TitrantNormality = m_controls.label4;
 }
 
 void TitrationBench::solve(double deliveredL) {
-    const double normality = labelNumber(m_vars.TitrantNormality, m_messageBox.locale());
+    const double normality = labelNumber(m_vars.TitrantNormality, m_locale);
     const PhSolution s =
         SolvePh(m_vars.SampleParams, m_state.Kw, m_vars.SampleVolumeL, deliveredL, normality);
     m_state.HConc = s.HConc;
@@ -104,7 +106,7 @@ void TitrationBench::ShowData_Click() {
     if (!m_controls.showDataEnabled)
         return;
     const int page = m_state.DataPage;
-    if (printDataPage(m_messageBox, m_vars, page))
+    if (printDataPage(m_messageBox, m_vars, page, m_locale))
         m_controls.showDataEnabled = false;
     m_state.DataPage = page + 1;
     m_controls.showDataCaption = QStringLiteral("Show More Data");

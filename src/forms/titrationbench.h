@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/exportformat.h"
 #include "forms/windowhost.h"
 #include "session/declarevars.h"
 #include "session/number.h"
@@ -30,9 +31,9 @@ struct BenchControls {
 
 // The titration window's own variables (window state), reset by its load handler.
 struct BenchState {
-    Number PressTime;   // clock at the press (32-bit seconds); after the release, the duration
-    Number PressTotal;  // seconds of all presses since "Start" (one second is one mL)
-    double Kw = 0;      // ion product of water
+    Number PressTime;  // clock at the press (32-bit seconds); after the release, the duration
+    Number PressTotal; // seconds of all presses since "Start" (one second is one mL)
+    double Kw = 0;     // ion product of water
     double CurrentPh = 0;
     double HConc = 0;    // mol/L, where the last scan stopped
     double Residual = 0; // charge-balance residual there
@@ -41,9 +42,14 @@ struct BenchState {
     int DataPage = 0;
 };
 
-// The stored scroll-bar settings of the window.
-inline constexpr int NormalityScrollMin = 1, NormalityScrollMax = 500, NormalityScrollStart = 250;
-inline constexpr int VolumeScrollMin = 1, VolumeScrollMax = 1000, VolumeScrollStart = 200;
+// The stored scroll-bar settings of the window: the normality in thousandths of a normal,
+// the volume in mL, over the ranges an export file can hold.
+inline constexpr int NormalityScrollMin = MinNormalityThousandths;
+inline constexpr int NormalityScrollMax = MaxNormalityThousandths;
+inline constexpr int NormalityScrollStart = 250;
+inline constexpr int VolumeScrollMin = MinSampleVolumeMl;
+inline constexpr int VolumeScrollMax = MaxSampleVolumeMl;
+inline constexpr int VolumeScrollStart = 200;
 
 // The normality label's text for a scroll value in thousandths: 250 -> "0.25".
 QString normalityLabelText(int thousandths, const QLocale& locale = QLocale());
@@ -52,8 +58,10 @@ QString normalityLabelText(int thousandths, const QLocale& locale = QLocale());
 // log, the message panel reports, the curve and the data table.
 class TitrationBench {
 public:
+    // `locale` is the user's number format, in which the labels are written and read back
+    // and the data table is printed.
     TitrationBench(DeclareVars& vars, Clock& clock, DrawingSurface& messageBox,
-                   DrawingSurface& dataGraph, WindowHost& host);
+                   DrawingSurface& dataGraph, WindowHost& host, const QLocale& locale = QLocale());
 
     void Form_Load();
     void HScroll1_Change(int value);
@@ -69,7 +77,7 @@ public:
     const BenchControls& controls() const { return m_controls; }
     const BenchState& state() const { return m_state; }
 
-    static constexpr double BuretteCapacityL = 0.02;
+    static constexpr double BuretteCapacityL = MaxExportTitrantL;
     static constexpr double MinimumPressS = 0.1;
     static constexpr double DilutionLimit = 0.1;
 
@@ -83,6 +91,7 @@ private:
     DrawingSurface& m_messageBox;
     DrawingSurface& m_dataGraph;
     WindowHost& m_host;
+    const QLocale m_locale;
     BenchControls m_controls;
     BenchState m_state;
     bool m_held = false; // a press is under way: the next release belongs to it

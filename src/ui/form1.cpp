@@ -10,7 +10,7 @@
 namespace drevant {
 
 Form1::Form1(DeclareVars& vars, RandomSource& random, Clock& clock, WindowHost& host)
-    : m_vars(vars), m_random(random), m_clock(clock), m_host(host) {
+    : m_form(vars, random, clock, host) {
     setWindowTitle(QStringLiteral("Choose a titration"));
     setFixedSize(twipsToPixels(2625), twipsToPixels(2100));
 
@@ -38,11 +38,13 @@ Form1::Form1(DeclareVars& vars, RandomSource& random, Clock& clock, WindowHost& 
     Form_Load();
 }
 
-void Form1::Form_Load() { difficultyFormLoad(m_vars); }
+void Form1::Form_Load() {
+    m_form.Form_Load();
+}
 
 void Form1::InitialStart_Click() {
     const DifficultyChoice choice{Simple->isChecked(), Medium->isChecked(), Complex->isChecked()};
-    drevant::InitialStart_Click(m_vars, m_random, m_clock, choice, m_host);
+    m_form.InitialStart_Click(choice);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

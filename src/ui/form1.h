@@ -34,10 +34,7 @@ private:
     void Form_Load();
     void InitialStart_Click();
 
-    DeclareVars& m_vars;
-    RandomSource& m_random;
-    Clock& m_clock;
-    WindowHost& m_host;
+    DifficultyForm m_form;
 };
 
 } // namespace drevant

@@ -11,7 +11,6 @@
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLineEdit>
-#include <QPointer>
 
 #include <cmath>
 
@@ -136,50 +135,44 @@ void Form3::File1_Click() {
 }
 
 void Form3::Save_Click() {
-    if (m_dialog.saving() || m_closed)
-        return;
-    clearMessage();
     LineEditNameBox nameBox(*Text1);
-    const QPointer<Form3> alive(this);
-    const auto result =
-        m_dialog.Save_Click(nameBox, *ClientArea, [] { QCoreApplication::processEvents(); });
-    if (!alive || !result)
-        return;
-    if (result->ok) {
-        closeDialog();
-        return;
-    }
-    showMessage(result->error);
-    if (m_cancelAfterSave)
-        CancelSave_Click();
+    // Events run after each data line; the dialog shows its state as the save goes on.
+    m_dialog.Save_Click(nameBox, *ClientArea, [this] {
+        applyControls();
+        QCoreApplication::processEvents();
+    });
+    applyControls();
 }
 
 void Form3::CancelSave_Click() {
-    if (m_dialog.saving())
-        return; // the file is being written; the save closes the dialog when it is done
-    closeDialog();
+    m_dialog.CancelSave_Click();
+    applyControls();
 }
 
 void Form3::cancelWhenIdle() {
-    if (m_dialog.saving())
-        m_cancelAfterSave = true;
-    else
-        CancelSave_Click();
+    m_dialog.cancelWhenIdle();
+    applyControls();
+}
+
+void Form3::applyControls() {
+    const ExportDialogControls& controls = m_dialog.controls();
+    if (controls.message != m_message) {
+        clearMessage();
+        if (!controls.message.isEmpty())
+            showMessage(controls.message);
+    }
+    if (controls.closed && !m_closed) {
+        m_closed = true;
+        setEnabled(false);
+        hide();
+        deleteLater();
+        emit closed();
+    }
 }
 
 void Form3::closeEvent(QCloseEvent* event) {
     event->ignore(); // the title bar's close is "Cancel", which hides and unloads the dialog
     CancelSave_Click();
-}
-
-void Form3::closeDialog() {
-    if (m_closed)
-        return;
-    m_closed = true;
-    setEnabled(false);
-    hide();
-    deleteLater();
-    emit closed();
 }
 
 void Form3::setClientHeight(int twips) {

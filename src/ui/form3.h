@@ -66,7 +66,8 @@ private:
     void File1_Click();
     void Save_Click();
     void CancelSave_Click();
-    void closeDialog();
+    // Copies the dialog's state onto the window: the failure message, and the closing.
+    void applyControls();
     void showMessage(const QString& message);
     void clearMessage();
     void setClientHeight(int twips);
@@ -74,8 +75,7 @@ private:
     ExportDialog m_dialog;
     QString m_message;
     QStringList m_messageLines;
-    bool m_cancelAfterSave = false;
-    bool m_closed = false;
+    bool m_closed = false; // the window has been closed (it is unloaded next)
 };
 
 } // namespace drevant

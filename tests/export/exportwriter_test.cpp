@@ -296,28 +296,6 @@ TEST_F(ExportFile, InterruptedSaveLeavesOldFile) {
     EXPECT_TRUE(fileBytes(file).startsWith("E6912999B05D20A3308\r\n"));
 }
 
-// A second save started from the event yield (a "Save" the dialog failed to block) is
-// refused and writes nothing; the first one completes.
-TEST_F(ExportFile, SaveDuringSaveIsRefused) {
-    DeclareVars vars = sessionWith(QStringLiteral("E"), workedExampleTable());
-    logPoints(vars, 3);
-    ScriptedRandom random({0.41, 0.25, 0.8});
-    ExportResult inner;
-    bool tried = false;
-    auto saveAgain = [&] {
-        if (!tried) {
-            tried = true;
-            inner = writeExportFile(path("other.dat"), vars, random, noYield, QLocale::c());
-        }
-    };
-    ASSERT_TRUE(writeExportFile(path("a.dat"), vars, random, saveAgain, QLocale::c()).ok);
-    EXPECT_FALSE(inner.ok);
-    EXPECT_EQ(inner.error, QStringLiteral("Could not save %1: another save is still being written")
-                               .arg(path("other.dat")));
-    EXPECT_FALSE(QFile::exists(path("other.dat")));
-    EXPECT_EQ(random.drawn(), 3u);
-}
-
 // Paths that cannot be written: a clear one-line error naming the path, and the session,
 // the generator and the folder untouched.
 struct FailureCase {

@@ -102,11 +102,22 @@ TEST_F(Pager, AfterRestartTheReachedPageShowsTheEnd) {
     EXPECT_EQ(click(), "Titrant (mL)pH |End of data");
 }
 
+// The table follows the locale the bench was made with, not whatever the default is later.
 TEST_F(Pager, CommaLocaleRows) {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    titrate(1);
-    click();
+    const QLocale german(QLocale::German, QLocale::Germany);
+    TitrationBench commaBench{vars, clock, panel, graph, host, german};
+    commaBench.Form_Load();
+    commaBench.Start_Click();
+    clock.now = 20000;
+    commaBench.Drevant_MouseDown();
+    clock.now += 1.5;
+    commaBench.Drevant_MouseUp();
+    commaBench.ShowData_Click();
     EXPECT_EQ(panel.row(2).at(0).text, "1,50");
+
+    QLocale::setDefault(german);
+    bench.ShowData_Click(); // made with the C locale: the same log in its own format
+    EXPECT_EQ(panel.row(2).at(0).text, "1.50");
     QLocale::setDefault(QLocale::c());
 }
 

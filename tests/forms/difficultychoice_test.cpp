@@ -27,7 +27,7 @@ TEST(Begin, MakesTheSampleBeforeHandingOver) {
     test::ScriptedClock clock;
     clock.now = 3600.25;
     CheckingHost host(vars);
-    InitialStart_Click(vars, random, clock, DifficultyChoice{}, host);
+    DifficultyForm(vars, random, clock, host).InitialStart_Click(DifficultyChoice{});
     EXPECT_EQ(host.calls, QStringList({"closeDifficulty", "openTitration"}));
     EXPECT_EQ(host.codeWhenOpened, "A");
     EXPECT_EQ(random.seeds, std::vector<double>({3600.25}));
@@ -40,7 +40,8 @@ TEST(Begin, WithNoLevelTheWindowStillOpensOnAnEmptySample) {
     test::ScriptedRandom random;
     test::ScriptedClock clock;
     CheckingHost host(vars);
-    InitialStart_Click(vars, random, clock, DifficultyChoice{false, false, false}, host);
+    DifficultyForm(vars, random, clock, host)
+        .InitialStart_Click(DifficultyChoice{false, false, false});
     EXPECT_EQ(host.calls, QStringList({"closeDifficulty", "openTitration"}));
     EXPECT_EQ(vars.SystemCode, "D");
     for (const Number& n : vars.SampleParams)
@@ -52,7 +53,10 @@ TEST(DifficultyLoad, ZeroesEveryEntryEvenAfterAnExportFilledThem) {
     DeclareVars vars;
     for (Number& n : vars.SampleParams)
         n = Number::single(0.25f);
-    difficultyFormLoad(vars);
+    test::ScriptedRandom random({0.5});
+    test::ScriptedClock clock;
+    test::RecordingHost host;
+    DifficultyForm(vars, random, clock, host).Form_Load();
     for (const Number& n : vars.SampleParams)
         EXPECT_TRUE(n.identicalTo(Number::integer(0)));
 }

@@ -429,5 +429,35 @@ TEST(ExportDialogSave, ASaveStartedWhileOneIsWrittenIsIgnored) {
     EXPECT_EQ(dialog.printedPaths().size(), 1);
 }
 
+// A Cancel while the data lines are written: the dialog's own Cancel (or its title bar) does
+// nothing, so a failed save leaves the dialog open with its reason; a cancel asked for by the
+// titration window waits and then closes the dialog, whatever the save's outcome.
+TEST(ExportDialogSave, ACancelDuringAFailingSave) {
+    for (const bool fromTitrationWindow : {false, true}) {
+        SCOPED_TRACE(fromTitrationWindow ? "titration window" : "Cancel button");
+        TwoVolumes places;
+        DeclareVars vars = loggedSession();
+        ScriptedRandom random(WorkedDraws);
+        ExportDialog dialog(vars, random, places.locations());
+        dialog.Form_Load();
+        test::RecordingSurface form;
+        RecordingNameBox box("taken");
+        const auto result = dialog.Save_Click(box, form, [&] {
+            // A folder appears where the file goes: the final rename fails.
+            QDir(places.start()).mkdir(QStringLiteral("taken.dat"));
+            if (fromTitrationWindow)
+                dialog.cancelWhenIdle();
+            else
+                dialog.CancelSave_Click();
+            EXPECT_FALSE(dialog.controls().closed);
+        });
+        ASSERT_TRUE(result.has_value());
+        EXPECT_FALSE(result->ok);
+        EXPECT_EQ(dialog.controls().closed, fromTitrationWindow);
+        EXPECT_EQ(dialog.controls().message.isEmpty(), fromTitrationWindow);
+        EXPECT_EQ(dialog.Save_Click(box, form, noYield).has_value(), !fromTitrationWindow);
+    }
+}
+
 } // namespace
 } // namespace drevant

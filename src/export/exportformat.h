@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <array>
+
+namespace drevant {
+
+// The export file, in one place: its lines and labels, the ranges of the values the program
+// can write, and the scales of the sample key's fields. The writer, the checked reader, the
+// titration window's settings and the teacher's tool all take them from here.
+
+// The lines before the data, by number (the first line is 1).
+inline constexpr int KeyLine = 1;
+inline constexpr int NormalityLine = 2;
+inline constexpr int VolumeLine = 3;
+inline constexpr int HeaderLine = 4;
+
+// The labels as the writer prints them (the value follows in the next print zone).
+inline constexpr char NormalityLabel[] = "Cb0 (N)= ";
+inline constexpr char VolumeLabel[] = "V0 (L)= ";
+// The column header: the two texts joined, as one line "Vol(L)     pH".
+inline constexpr char VolumeColumnHeading[] = "Vol(L)     ";
+inline constexpr char PhColumnHeading[] = "pH";
+
+// The titration window's settings, in the steps of its scroll bars: the normality in
+// thousandths of a normal (1 to 500: 0.001 to 0.5 N), the sample volume in whole mL (1 to
+// 1000: 0.001 to 1 L).
+inline constexpr int MinNormalityThousandths = 1;
+inline constexpr int MaxNormalityThousandths = 500;
+inline constexpr int MinSampleVolumeMl = 1;
+inline constexpr int MaxSampleVolumeMl = 1000;
+
+inline constexpr double MinExportNormality = MinNormalityThousandths / 1000.0; // N
+inline constexpr double MaxExportNormality = MaxNormalityThousandths / 1000.0;
+inline constexpr double MinExportSampleVolumeL = MinSampleVolumeMl / 1000.0;
+inline constexpr double MaxExportSampleVolumeL = MaxSampleVolumeMl / 1000.0;
+
+// The burette holds 20 mL; a press that would deliver more is refused, so no logged volume
+// is larger. With at least 0.1 mL a press, a titration logs at most 201 points (the start
+// and 200 presses).
+inline constexpr double MaxExportTitrantL = 0.02;
+inline constexpr int MaxTitrationPoints = 201;
+inline constexpr double MaxExportPh = 14.0;
+
+// What the checked reader accepts at most: the log's capacity of 1000 points (a file may
+// come from a longer log than a titration can fill), about 40 characters a line.
+inline constexpr qint64 MaxExportFileBytes = 1024 * 1024; // an export of 1000 points is ~40 KB
+inline constexpr int MaxExportDataLines = 1000;
+inline constexpr int MaxExportLineLength = 200;
+
+// The sample key: the system letter, then one field per entry of the sample table, each the
+// rounded field value in hexadecimal. A concentration P (mol/L) is stored as scale * P; a
+// dissociation constant K as scale * (offset - log10 K), that is scale * (offset + pK).
+inline constexpr int KeyFieldCount = 9;
+
+struct KeyFieldScale {
+    bool logarithmic; // false: a concentration; true: a dissociation constant
+    double scale;
+    double offset; // used by constants only
+};
+
+inline constexpr std::array<KeyFieldScale, KeyFieldCount> KeyFieldScales{{
+    {false, 25000, 0}, // acid 1 concentration
+    {true, 20, 3},     // acid 1 constant: 20 (3 + pK)
+    {false, 25000, 0}, // acid 2 concentration
+    {true, 20, 3},     // acid 2 constant
+    {false, 25000, 0}, // acid 3 concentration
+    {true, 20, 3},     // acid 3 constant
+    {false, 25000, 0}, // diprotic acid, total concentration
+    {true, 85, -4},    // K1: 85 (pK1 - 4)
+    {true, 85, -7},    // K2: 85 (pK2 - 7)
+}};
+
+} // namespace drevant

@@ -30,15 +30,6 @@ INSTANTIATE_TEST_SUITE_P(Volumes, MeniscusRowTest,
                                            // never above the 0 mark nor below the last one
                                            RowCase{-3, 50}, RowCase{20.4, 350}));
 
-TEST(MeniscusRow, ReadsBackWithinATenthOfAMillilitre) {
-    for (int hundredths = 0; hundredths <= 2000; ++hundredths) {
-        const double ml = hundredths / 100.0;
-        ASSERT_NEAR(graduationReading(BuretteTubeScale, meniscusRow(BuretteTubeScale, ml)), ml,
-                    1e-9)
-            << ml;
-    }
-}
-
 struct FillCase {
     double sampleMl, titrantMl, fill;
 };
@@ -200,19 +191,6 @@ TEST_F(Level, HeldAcrossMidnightKeepsFalling) {
     clock.now = 1.5;
     run([this] { bench.Drevant_MouseUp(); });
     EXPECT_EQ(level.shownMl(), reading());
-}
-
-// A window made afresh (after "Begin Again With New Titration") starts full, whatever the
-// session's last sample volume was.
-TEST_F(Level, NewWindowStartsFull) {
-    run([this] { bench.Start_Click(); });
-    press(9);
-    TitrationBench fresh{vars, clock, panel, graph, host};
-    BuretteLevel freshLevel{clock};
-    fresh.Form_Load();
-    freshLevel.follow(fresh);
-    EXPECT_EQ(freshLevel.shownMl(), 0);
-    EXPECT_EQ(beakerFill(vars.SampleVolumeL * 1000, freshLevel.shownMl()), BeakerStartFill);
 }
 
 } // namespace

@@ -13,6 +13,16 @@ long stepOf(double value, double step) {
 
 } // namespace
 
+const BurettePainter& BuretteFrames::painter(BuretteView view, QSize size) {
+    for (const Painter& p : m_painters)
+        if (p.view == view && p.painter.size() == size)
+            return p.painter;
+    if (m_painters.size() >= 2 * 3) // the button resized twice: the old sizes are done with
+        m_painters.clear();
+    m_painters.push_back({view, BurettePainter(view, size)});
+    return m_painters.back().painter;
+}
+
 BuretteFill BuretteFrames::quantized(const BuretteFill& fill) {
     return {stepOf(fill.deliveredMl, LevelStepMl) * LevelStepMl,
             stepOf(fill.beakerFill, FillStep) * FillStep};
@@ -28,7 +38,7 @@ const QImage& BuretteFrames::frame(BuretteView view, const BuretteFill& fill, QS
         found->lastUse = m_uses;
         return found->image;
     }
-    QImage image = buretteImage(view, quantized(fill), size);
+    QImage image = painter(view, size).draw(quantized(fill));
     ++m_drawn;
     if (m_entries.size() < Capacity) {
         m_entries.reserve(Capacity);

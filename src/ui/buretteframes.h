@@ -42,8 +42,15 @@ private:
         QImage image;
         std::uint64_t lastUse;
     };
+    struct Painter {
+        BuretteView view;
+        BurettePainter painter;
+    };
+    // The painter of the view at the size, made when first needed.
+    const BurettePainter& painter(BuretteView view, QSize size);
 
-    std::vector<Entry> m_entries; // at most Capacity, reserved: no reallocation
+    std::vector<Entry> m_entries;    // at most Capacity, reserved: no reallocation
+    std::vector<Painter> m_painters; // one per view and size in use
     std::uint64_t m_uses = 0;
     int m_drawn = 0;
 };

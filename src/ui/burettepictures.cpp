@@ -232,14 +232,17 @@ void drawTitrant(QPainter& p, const BuretteGeometry& g, bool open, double menisc
     p.drawPath(meniscus);
 }
 
-void drawTube(QPainter& p, const BuretteGeometry& g, bool open, double meniscusY) {
+// The glass of the tube behind the titrant.
+void drawTubeGlass(QPainter& p, const BuretteGeometry& g) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(glassAcross(g.centreX - g.tubeHalfWidth, g.centreX + g.tubeHalfWidth));
+    p.drawPath(tubePath(g, 0));
+}
+
+// The front of the tube over the titrant: highlights, outline and the open top.
+void drawTubeFront(QPainter& p, const BuretteGeometry& g) {
     const double cx = g.centreX;
     const QPainterPath glass = tubePath(g, 0);
-    p.setPen(Qt::NoPen);
-    p.setBrush(glassAcross(cx - g.tubeHalfWidth, cx + g.tubeHalfWidth));
-    p.drawPath(glass);
-
-    drawTitrant(p, g, open, meniscusY);
 
     // Highlights: a bright streak down the left of the glass, a fainter one on the right.
     const double top = g.lipY + 6;
@@ -264,6 +267,12 @@ void drawTube(QPainter& p, const BuretteGeometry& g, bool open, double meniscusY
     const double lip = g.tubeHalfWidth * 1.12;
     p.drawEllipse(
         QRectF(cx - lip, g.lipY - g.tubeHalfWidth * 0.18, 2 * lip, g.tubeHalfWidth * 0.36));
+}
+
+void drawTube(QPainter& p, const BuretteGeometry& g, bool open, double meniscusY) {
+    drawTubeGlass(p, g);
+    drawTitrant(p, g, open, meniscusY);
+    drawTubeFront(p, g);
 }
 
 // Marks every markStepMl from 0 down to lastMl on the front of the tube, from its left edge:
@@ -570,17 +579,26 @@ void drawBackground(QPainter& p, const QRectF& canvas) {
     p.fillRect(canvas, wash);
 }
 
-void drawScene(QPainter& p, const BuretteGeometry& g, bool open, const SceneLevel& level) {
+// The scene in four layers, painted in this order. Only the titrant and the beaker with the
+// drops change with the fill; the other two are the same in every picture of a view.
+void drawBackLayer(QPainter& p, const BuretteGeometry& g) {
     if (g.stand)
         drawStand(p, g);
-    drawTube(p, g, open, level.meniscusY);
+    drawTubeGlass(p, g);
+}
+
+void drawFrontLayer(QPainter& p, const BuretteGeometry& g, bool open) {
+    drawTubeFront(p, g);
     drawGraduations(p, g);
     if (g.stand)
         drawClamp(p, g);
     drawStopcock(p, g, open);
+}
+
+void drawFillLayer(QPainter& p, const BuretteGeometry& g, bool open, double solutionY) {
     if (open)
-        drawDrops(p, g, 2, level.solutionY);
-    drawBeaker(p, g, open, level.solutionY);
+        drawDrops(p, g, 2, solutionY);
+    drawBeaker(p, g, open, solutionY);
 }
 
 // Offset of the scene on a canvas of the given size: centred, in whole pixels so that the
@@ -589,21 +607,14 @@ QPoint sceneOffset(QSize canvas) {
     return {(canvas.width() - ClosedSize.width()) / 2, (canvas.height() - ClosedSize.height()) / 2};
 }
 
-// The picture of a view at a fill, drawn at its own size stretched to `size`.
-QImage renderScene(BuretteView view, const BuretteFill& fill, QSize size) {
+// A painter on a picture of the view at `size`, in the scene's coordinates.
+void beginScene(QPainter& p, QPaintDevice* image, BuretteView view, QSize size) {
     const QSize own = buretteImageSize(view);
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    if (size.isEmpty())
-        return image;
-    QPainter p(&image);
+    p.begin(image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.scale(double(size.width()) / own.width(), double(size.height()) / own.height());
     p.translate(sceneOffset(own));
-    drawBackground(p, QRectF(QPointF(-sceneOffset(own)), QSizeF(own)));
-    drawScene(p, Scene, view == BuretteView::Dripping, sceneLevel(fill));
-    return image;
 }
 
 BuretteRegions regionsAt(QPoint offset, const SceneLevel& level) {
@@ -630,8 +641,42 @@ QSize buretteImageSize(BuretteView view) {
     return view == BuretteView::Dripping ? DrippingSize : ClosedSize;
 }
 
+BurettePainter::BurettePainter(BuretteView view, QSize size)
+    : m_view(view), m_back(size, QImage::Format_RGB32),
+      m_front(size, QImage::Format_ARGB32_Premultiplied) {
+    m_back.fill(Qt::white);
+    m_front.fill(Qt::transparent);
+    if (size.isEmpty())
+        return;
+    const QSize own = buretteImageSize(view);
+    QPainter p;
+    beginScene(p, &m_back, view, size);
+    drawBackground(p, QRectF(QPointF(-sceneOffset(own)), QSizeF(own)));
+    drawBackLayer(p, Scene);
+    p.end();
+    beginScene(p, &m_front, view, size);
+    drawFrontLayer(p, Scene, view == BuretteView::Dripping);
+}
+
+QImage BurettePainter::draw(const BuretteFill& fill) const {
+    QImage image = m_back.copy();
+    if (image.isNull() || image.size().isEmpty())
+        return image;
+    const bool open = m_view == BuretteView::Dripping;
+    const SceneLevel level = sceneLevel(fill);
+    QPainter p;
+    beginScene(p, &image, m_view, image.size());
+    drawTitrant(p, Scene, open, level.meniscusY);
+    p.save();
+    p.resetTransform();
+    p.drawImage(0, 0, m_front);
+    p.restore();
+    drawFillLayer(p, Scene, open, level.solutionY);
+    return image;
+}
+
 QImage buretteImage(BuretteView view, const BuretteFill& fill, QSize size) {
-    return renderScene(view, fill, size);
+    return BurettePainter(view, size).draw(fill);
 }
 
 QImage closedBuretteImage() {

@@ -32,6 +32,21 @@ inline QImage buretteImage(BuretteView view, const BuretteFill& fill) {
     return buretteImage(view, fill, buretteImageSize(view));
 }
 
+// Draws one view at one size for many fills: what no fill changes (the stand, the glass, the
+// graduations, the stopcock) is drawn once, and each picture only adds the titrant, the beaker
+// and the drops. buretteImage() draws through one of these.
+class BurettePainter {
+public:
+    BurettePainter(BuretteView view, QSize size);
+    QImage draw(const BuretteFill& fill) const;
+    QSize size() const { return m_back.size(); }
+
+private:
+    BuretteView m_view;
+    QImage m_back;  // background, stand and the glass behind the titrant
+    QImage m_front; // over the titrant, on a transparent ground
+};
+
 // The normal picture, 199 x 541 pixels: stopcock closed, handle across the tube.
 QImage closedBuretteImage();
 

@@ -4,6 +4,7 @@
 #include "session/platform.h"
 #include "ui/applicationstyle.h"
 #include "ui/burettebutton.h"
+#include "ui/burettedrain.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/retainedsurface.h"
@@ -23,7 +24,9 @@ public:
     double secondsSinceMidnight() override { return now; }
 };
 
-void AcceptedRelease(benchmark::State& state) {
+// The release as the student sees it: the burette button repaints too; `shown` waits for the
+// window to be exposed first, so that the repaints really paint.
+void releaseLoop(benchmark::State& state, bool withBurette, bool shown = false) {
     drevant::DeclareVars session;
     BenchClock clock;
     drevant::StandardRandom random;
@@ -33,6 +36,9 @@ void AcceptedRelease(benchmark::State& state) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     drevant::Form2* w = windows.titrationWindow();
     QTest::mouseClick(w->Start, Qt::LeftButton);
+    if (shown && !QTest::qWaitForWindowExposed(w))
+        state.SkipWithError("the window was never exposed");
+    const int drawn = w->Drevant->frames().drawnCount();
     int presses = 0;
     for (auto _ : state) {
         if (presses == 199) { // the burette holds 199 presses of 0.1 mL after the start point
@@ -49,10 +55,66 @@ void AcceptedRelease(benchmark::State& state) {
         QTest::mouseRelease(w->Drevant, Qt::LeftButton);
         w->MessageBox->repaint();
         w->DataGraph->repaint();
+        if (withBurette)
+            w->Drevant->repaint();
         ++presses;
     }
+    state.counters["pictures"] = w->Drevant->frames().drawnCount() - drawn;
+}
+
+void AcceptedRelease(benchmark::State& state) {
+    releaseLoop(state, false);
 }
 BENCHMARK(AcceptedRelease)->Unit(benchmark::kMicrosecond)->Iterations(199);
+
+void AcceptedReleaseWithBurette(benchmark::State& state) {
+    releaseLoop(state, true);
+}
+BENCHMARK(AcceptedReleaseWithBurette)->Unit(benchmark::kMicrosecond)->Iterations(199);
+
+void AcceptedReleaseShown(benchmark::State& state) {
+    releaseLoop(state, true, true);
+}
+BENCHMARK(AcceptedReleaseShown)->Unit(benchmark::kMicrosecond)->Iterations(199);
+
+// One frame of a held press at 60 frames a second in an exposed window: the level at the
+// clock's reading, and the burette button's repaint. The column falls from full to empty over
+// 19 s of frames, then the titration starts over (not timed).
+void HeldFrame(benchmark::State& state) {
+    drevant::DeclareVars session;
+    BenchClock clock;
+    drevant::StandardRandom random;
+    drevant::WindowManager windows(session, random, clock);
+    windows.start();
+    QTest::mouseClick(windows.difficultyWindow()->InitialStart, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    drevant::Form2* w = windows.titrationWindow();
+    if (!QTest::qWaitForWindowExposed(w))
+        state.SkipWithError("the window was never exposed");
+    QTest::mouseClick(w->Start, Qt::LeftButton);
+    QTest::mousePress(w->Drevant, Qt::LeftButton);
+    const int drawn = w->Drevant->frames().drawnCount();
+    double start = clock.now;
+    int frame = 0;
+    for (auto _ : state) {
+        if (frame == 19 * 60) {
+            state.PauseTiming();
+            QTest::mouseRelease(w->Drevant, Qt::LeftButton);
+            QTest::mouseClick(w->Restart, Qt::LeftButton);
+            QTest::mouseClick(w->Start, Qt::LeftButton);
+            QTest::mousePress(w->Drevant, Qt::LeftButton);
+            start = clock.now;
+            frame = 0;
+            state.ResumeTiming();
+        }
+        clock.now = start + frame / 60.0;
+        w->drain().showFrame();
+        w->Drevant->repaint();
+        ++frame;
+    }
+    state.counters["pictures"] = w->Drevant->frames().drawnCount() - drawn;
+}
+BENCHMARK(HeldFrame)->Unit(benchmark::kMicrosecond)->Iterations(19 * 60);
 
 } // namespace
 

@@ -76,6 +76,8 @@ public:
 
     const BenchControls& controls() const { return m_controls; }
     const BenchState& state() const { return m_state; }
+    // A press has been taken and its release not yet.
+    bool pressUnderWay() const { return m_held; }
 
     static constexpr double BuretteCapacityL = MaxExportTitrantL;
     static constexpr double MinimumPressS = 0.1;

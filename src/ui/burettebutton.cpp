@@ -1,7 +1,5 @@
 #include "ui/burettebutton.h"
 
-#include "ui/burettepictures.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -38,12 +36,56 @@ QSize BuretteButton::minimumSizeHint() const {
     return {24, 2 * fontMetrics().height() + 16};
 }
 
-const QImage& BuretteButton::currentPicture() const {
-    if (!isEnabled())
-        return m_disabledPicture;
-    if (isDown())
-        return m_downPicture;
+void BuretteButton::updatePictures() const {
+    if (m_pictureFill == m_fill)
+        return;
+    m_normalPicture = buretteImage(BuretteView::Closed, m_fill);
+    m_downPicture = buretteImage(BuretteView::Dripping, m_fill);
+    m_disabledPicture = buretteImage(BuretteView::ClosedCopy, m_fill);
+    m_pictureFill = m_fill;
+}
+
+const QImage& BuretteButton::normalPicture() const {
+    updatePictures();
     return m_normalPicture;
+}
+
+const QImage& BuretteButton::downPicture() const {
+    updatePictures();
+    return m_downPicture;
+}
+
+const QImage& BuretteButton::disabledPicture() const {
+    updatePictures();
+    return m_disabledPicture;
+}
+
+BuretteView BuretteButton::currentView() const {
+    if (!isEnabled())
+        return BuretteView::ClosedCopy;
+    if (isDown())
+        return BuretteView::Dripping;
+    return BuretteView::Closed;
+}
+
+const QImage& BuretteButton::currentPicture() const {
+    switch (currentView()) {
+    case BuretteView::ClosedCopy:
+        return disabledPicture();
+    case BuretteView::Dripping:
+        return downPicture();
+    case BuretteView::Closed:
+        break;
+    }
+    return normalPicture();
+}
+
+void BuretteButton::setFill(const BuretteFill& fill) {
+    const BuretteFill shown = BuretteFrames::quantized(fill);
+    if (shown == m_fill)
+        return;
+    m_fill = shown;
+    update();
 }
 
 void BuretteButton::beginPress(Holder holder, Qt::MouseButton button) {
@@ -147,13 +189,6 @@ void BuretteButton::changeEvent(QEvent* event) {
     QAbstractButton::changeEvent(event);
 }
 
-const QImage& BuretteButton::scaledPicture(const QImage& picture, QSize devicePixels) const {
-    QImage& scaled = m_scaled[picture.cacheKey()];
-    if (scaled.size() != devicePixels)
-        scaled = picture.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return scaled;
-}
-
 void BuretteButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     QStyleOptionButton option;
@@ -179,23 +214,25 @@ void BuretteButton::paintEvent(QPaintEvent*) {
     if (pictureArea.width() > 0 && pictureArea.height() > 0) {
         // One scale for all three pictures, fitted to the normal one, so that the burette
         // keeps its size and place when the slightly larger dripping picture replaces it.
-        const double scale = std::min(double(pictureArea.width()) / m_normalPicture.width(),
-                                      double(pictureArea.height()) / m_normalPicture.height());
-        const QImage& picture = currentPicture();
+        const QSize normal = buretteImageSize(BuretteView::Closed);
+        const double scale = std::min(double(pictureArea.width()) / normal.width(),
+                                      double(pictureArea.height()) / normal.height());
+        const BuretteView view = currentView();
+        const QSize picture = buretteImageSize(view);
         const double ratio = devicePixelRatioF();
         const QSize device(std::max(1, int(std::lround(picture.width() * scale * ratio))),
                            std::max(1, int(std::lround(picture.height() * scale * ratio))));
         const QSizeF shown = QSizeF(device) / ratio;
         const QPointF centre(pictureArea.left() + pictureArea.width() / 2.0,
                              pictureArea.top() + pictureArea.height() / 2.0);
-        // Whole device pixels, so the scaled image is copied, not resampled again.
+        // Whole device pixels, so the picture drawn at that size is copied, not resampled.
         const QPointF topLeft(std::round((centre.x() - shown.width() / 2) * ratio) / ratio,
                               std::round((centre.y() - shown.height() / 2) * ratio) / ratio);
         p.save();
         p.setClipRect(pictureArea);
         if (!isEnabled())
             p.setOpacity(0.55);
-        p.drawImage(QRectF(topLeft, shown), scaledPicture(picture, device));
+        p.drawImage(QRectF(topLeft, shown), m_frames.frame(view, m_fill, device));
         p.restore();
     }
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "ui/buretteframes.h"
+#include "ui/burettepictures.h"
+
 #include <QAbstractButton>
 #include <QImage>
-
-#include <map>
 
 namespace drevant {
 
@@ -27,7 +28,8 @@ namespace drevant {
 //   ignored.
 //
 // Pictures: the closed burette while enabled and up, the dripping burette while held down,
-// the copy of the closed burette (drawn faded) while disabled.
+// the copy of the closed burette (drawn faded) while disabled; all three at the fill set last
+// (full over the sample alone until then).
 class BuretteButton : public QAbstractButton {
     Q_OBJECT
 
@@ -37,11 +39,19 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-    const QImage& normalPicture() const { return m_normalPicture; }
-    const QImage& downPicture() const { return m_downPicture; }
-    const QImage& disabledPicture() const { return m_disabledPicture; }
+    // The three pictures at their own sizes and the present fill.
+    const QImage& normalPicture() const;
+    const QImage& downPicture() const;
+    const QImage& disabledPicture() const;
     // The one of the three that the button shows in its present state.
     const QImage& currentPicture() const;
+    BuretteView currentView() const;
+
+    // The level of titrant and of the beaker's solution that the pictures show, in the steps
+    // the pictures are drawn in; repaints when that changes.
+    void setFill(const BuretteFill& fill);
+    const BuretteFill& fill() const { return m_fill; }
+    const BuretteFrames& frames() const { return m_frames; }
 
     // Whether a press is in progress (pressed() emitted, released() not yet).
     bool isHeld() const { return m_holder != Holder::None; }
@@ -65,15 +75,17 @@ private:
     void endPress();     // with released()
     void abandonPress(); // without a signal
 
-    // The picture scaled for painting at the given size in device pixels, cached.
-    const QImage& scaledPicture(const QImage& picture, QSize devicePixels) const;
+    // Redraws the pictures at their own sizes when the fill has changed since.
+    void updatePictures() const;
 
-    QImage m_normalPicture;
-    QImage m_downPicture;
-    QImage m_disabledPicture;
+    mutable QImage m_normalPicture;
+    mutable QImage m_downPicture;
+    mutable QImage m_disabledPicture;
+    mutable BuretteFill m_pictureFill; // the fill those three show
+    BuretteFill m_fill;
+    BuretteFrames m_frames; // what is painted, at the painted size
     Holder m_holder = Holder::None;
     Qt::MouseButton m_mouseButton = Qt::NoButton; // the button holding a mouse press
-    mutable std::map<qint64, QImage> m_scaled;    // by the source picture's cacheKey()
 };
 
 } // namespace drevant

@@ -47,9 +47,9 @@ constexpr BuretteGeometry Scene{
     .lipY = 8,
     .tubeHalfWidth = 15,
     .wall = 2.5,
-    .zeroMarkY = 50,
-    .pxPerMl = 15,
-    .lastMl = 20,
+    .zeroMarkY = BuretteTubeScale.zeroMarkRow,
+    .pxPerMl = BuretteTubeScale.rowsPerMl,
+    .lastMl = int(BuretteTubeScale.lastMarkMl),
     .markStepMl = 0.5,
     .markSpan = 1.0,
     .numberPx = 13,
@@ -105,6 +105,27 @@ constexpr BuretteGeometry Icon{
     .markWidth = 4,
     .stand = false,
 };
+
+// What changes from picture to picture: the lowest point of the meniscus and the surface of
+// the solution in the beaker.
+struct SceneLevel {
+    double meniscusY;
+    double solutionY;
+};
+
+SceneLevel fullLevel(const BuretteGeometry& g) {
+    return {g.zeroMarkY, g.solutionY};
+}
+
+// The scene's rows for a fill: the meniscus on the graduations, the solution's surface at its
+// share of the beaker's depth from the inside of the base up to the rim.
+SceneLevel sceneLevel(const BuretteFill& fill) {
+    const BuretteGeometry& g = Scene;
+    const double base = g.beakerTop + g.beakerHeight - g.wall;
+    const double depth = base - g.beakerTop;
+    return {meniscusRow(BuretteTubeScale, fill.deliveredMl),
+            base - std::clamp(fill.beakerFill, 0.0, BeakerMaxFill) * depth};
+}
 
 const QColor TitrantDark(22, 70, 150);
 const QColor TitrantMid(48, 124, 214);
@@ -182,17 +203,17 @@ QPainterPath tubePath(const BuretteGeometry& g, double inset) {
     return path;
 }
 
-// The titrant column: from the meniscus (concave, lowest on the axis, on the zero mark) down
-// to the closed key, or through the open key to the end of the tip.
-void drawTitrant(QPainter& p, const BuretteGeometry& g, bool open) {
+// The titrant column: from the meniscus (concave, lowest on the axis at meniscusY) down to the
+// closed key, or through the open key to the end of the tip.
+void drawTitrant(QPainter& p, const BuretteGeometry& g, bool open, double meniscusY) {
     const double cx = g.centreX;
     const double inner = g.tubeHalfWidth - g.wall;
     const double rise = g.tubeHalfWidth * 0.22; // the meniscus climbs the wall this much
     const double bottom = open ? g.tipY + 1 : g.stopcockY;
 
     QPainterPath column;
-    column.moveTo(cx - inner - 1, g.zeroMarkY - rise);
-    column.quadTo(cx, g.zeroMarkY + rise, cx + inner + 1, g.zeroMarkY - rise);
+    column.moveTo(cx - inner - 1, meniscusY - rise);
+    column.quadTo(cx, meniscusY + rise, cx + inner + 1, meniscusY - rise);
     column.lineTo(cx + inner + 1, bottom);
     column.lineTo(cx - inner - 1, bottom);
     column.closeSubpath();
@@ -202,23 +223,26 @@ void drawTitrant(QPainter& p, const BuretteGeometry& g, bool open) {
     p.setBrush(titrantAcross(cx - inner, cx + inner));
     p.drawPath(column);
 
-    // The meniscus reads as a dark curved band on the zero mark.
+    // The meniscus reads as a dark curved band whose middle lies on the level.
     QPainterPath meniscus;
-    meniscus.moveTo(cx - inner, g.zeroMarkY - rise * 0.9);
-    meniscus.quadTo(cx, g.zeroMarkY + rise * 1.1, cx + inner, g.zeroMarkY - rise * 0.9);
+    meniscus.moveTo(cx - inner, meniscusY - rise * 0.9);
+    meniscus.quadTo(cx, meniscusY + rise * 0.9, cx + inner, meniscusY - rise * 0.9);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(10, 36, 86), g.markWidth * 1.6, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(meniscus);
 }
 
-void drawTube(QPainter& p, const BuretteGeometry& g, bool open) {
+// The glass of the tube behind the titrant.
+void drawTubeGlass(QPainter& p, const BuretteGeometry& g) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(glassAcross(g.centreX - g.tubeHalfWidth, g.centreX + g.tubeHalfWidth));
+    p.drawPath(tubePath(g, 0));
+}
+
+// The front of the tube over the titrant: highlights, outline and the open top.
+void drawTubeFront(QPainter& p, const BuretteGeometry& g) {
     const double cx = g.centreX;
     const QPainterPath glass = tubePath(g, 0);
-    p.setPen(Qt::NoPen);
-    p.setBrush(glassAcross(cx - g.tubeHalfWidth, cx + g.tubeHalfWidth));
-    p.drawPath(glass);
-
-    drawTitrant(p, g, open);
 
     // Highlights: a bright streak down the left of the glass, a fainter one on the right.
     const double top = g.lipY + 6;
@@ -243,6 +267,12 @@ void drawTube(QPainter& p, const BuretteGeometry& g, bool open) {
     const double lip = g.tubeHalfWidth * 1.12;
     p.drawEllipse(
         QRectF(cx - lip, g.lipY - g.tubeHalfWidth * 0.18, 2 * lip, g.tubeHalfWidth * 0.36));
+}
+
+void drawTube(QPainter& p, const BuretteGeometry& g, bool open, double meniscusY) {
+    drawTubeGlass(p, g);
+    drawTitrant(p, g, open, meniscusY);
+    drawTubeFront(p, g);
 }
 
 // Marks every markStepMl from 0 down to lastMl on the front of the tube, from its left edge:
@@ -410,7 +440,7 @@ QPainterPath beakerPath(const BuretteGeometry& g, double inset) {
 }
 
 // Glass and solution; the ripple goes on the surface, before the front of the glass.
-void drawBeaker(QPainter& p, const BuretteGeometry& g, bool ripple) {
+void drawBeaker(QPainter& p, const BuretteGeometry& g, bool ripple, double solutionY) {
     const double left = g.beakerLeft;
     const double right = g.beakerLeft + g.beakerWidth;
     const double top = g.beakerTop;
@@ -426,12 +456,12 @@ void drawBeaker(QPainter& p, const BuretteGeometry& g, bool ripple) {
 
     // Solution: the inside of the beaker below the surface ellipse.
     QPainterPath solution;
-    solution.moveTo(innerLeft, g.solutionY);
+    solution.moveTo(innerLeft, solutionY);
     solution.lineTo(innerLeft, bottom - wall - e);
     solution.arcTo(QRectF(innerLeft, bottom - wall - 2 * e, innerRight - innerLeft, 2 * e), 180,
                    180);
-    solution.lineTo(innerRight, g.solutionY);
-    solution.arcTo(QRectF(innerLeft, g.solutionY - e, innerRight - innerLeft, 2 * e), 0, 180);
+    solution.lineTo(innerRight, solutionY);
+    solution.arcTo(QRectF(innerLeft, solutionY - e, innerRight - innerLeft, 2 * e), 0, 180);
     solution.closeSubpath();
     QLinearGradient liquid(innerLeft, 0, innerRight, 0);
     liquid.setColorAt(0.0, QColor(30, 92, 178, 235));
@@ -441,7 +471,7 @@ void drawBeaker(QPainter& p, const BuretteGeometry& g, bool ripple) {
     p.setBrush(liquid);
     p.drawPath(solution);
     // The surface, lighter, seen from slightly above.
-    const QRectF surface(innerLeft, g.solutionY - e, innerRight - innerLeft, 2 * e);
+    const QRectF surface(innerLeft, solutionY - e, innerRight - innerLeft, 2 * e);
     QLinearGradient surfaceShade(0, surface.top(), 0, surface.bottom());
     surfaceShade.setColorAt(0.0, QColor(150, 200, 245));
     surfaceShade.setColorAt(1.0, QColor(96, 164, 232));
@@ -457,15 +487,15 @@ void drawBeaker(QPainter& p, const BuretteGeometry& g, bool ripple) {
             const double rx = g.beakerWidth * (0.09 + 0.09 * ring);
             const double ry = e * (0.45 + 0.35 * ring);
             p.setPen(QPen(QColor(255, 255, 255, ring == 0 ? 230 : 150), g.lineWidth));
-            p.drawEllipse(QPointF(cx, g.solutionY), rx, ry);
+            p.drawEllipse(QPointF(cx, solutionY), rx, ry);
         }
         p.setPen(Qt::NoPen);
         p.setBrush(TitrantLight);
         const double s = g.beakerWidth / 116; // spray drawn for the scene, scaled for others
-        p.drawEllipse(QPointF(cx - 7 * s, g.solutionY - 5 * s), 1.4 * s, 1.4 * s);
-        p.drawEllipse(QPointF(cx + 6 * s, g.solutionY - 6.5 * s), 1.2 * s, 1.2 * s);
-        p.drawEllipse(QPointF(cx - 2 * s, g.solutionY - 8 * s), 1.0 * s, 1.0 * s);
-        p.drawEllipse(QPointF(cx + 11 * s, g.solutionY - 3 * s), 1.0 * s, 1.0 * s);
+        p.drawEllipse(QPointF(cx - 7 * s, solutionY - 5 * s), 1.4 * s, 1.4 * s);
+        p.drawEllipse(QPointF(cx + 6 * s, solutionY - 6.5 * s), 1.2 * s, 1.2 * s);
+        p.drawEllipse(QPointF(cx - 2 * s, solutionY - 8 * s), 1.0 * s, 1.0 * s);
+        p.drawEllipse(QPointF(cx + 11 * s, solutionY - 3 * s), 1.0 * s, 1.0 * s);
     }
 
     // Front of the glass: highlights, a few graduation lines, rim, spout and outline.
@@ -489,7 +519,7 @@ void drawBeaker(QPainter& p, const BuretteGeometry& g, bool ripple) {
             const double y = bottom - e - i * (g.beakerHeight - 2 * e) / 5.0;
             const double length = g.beakerWidth * (i % 2 == 0 ? 0.16 : 0.1);
             // White enamel shows on the solution; above it the marks go dark.
-            p.setPen(QPen(y > g.solutionY + e ? QColor(255, 255, 255, 220) : QColor(MarkInk),
+            p.setPen(QPen(y > solutionY + e ? QColor(255, 255, 255, 220) : QColor(MarkInk),
                           g.markWidth));
             p.drawLine(QPointF(markX, y), QPointF(markX + length, y));
         }
@@ -534,10 +564,10 @@ void drawDrop(QPainter& p, QPointF centre, double r) {
 }
 
 // One drop swelling at the tip and the rest falling, evenly spaced, towards the surface.
-void drawDrops(QPainter& p, const BuretteGeometry& g, int falling) {
+void drawDrops(QPainter& p, const BuretteGeometry& g, int falling, double solutionY) {
     const double r = g.tipHalfWidth * 1.45;
     drawDrop(p, QPointF(g.centreX, g.tipY + r * 0.9), r * 0.85);
-    const double gap = (g.solutionY - g.tipY) / (falling + 1);
+    const double gap = (solutionY - g.tipY) / (falling + 1);
     for (int i = 1; i <= falling; ++i)
         drawDrop(p, QPointF(g.centreX, g.tipY + i * gap + r * 0.6), r);
 }
@@ -549,17 +579,26 @@ void drawBackground(QPainter& p, const QRectF& canvas) {
     p.fillRect(canvas, wash);
 }
 
-void drawScene(QPainter& p, const BuretteGeometry& g, bool open) {
+// The scene in four layers, painted in this order. Only the titrant and the beaker with the
+// drops change with the fill; the other two are the same in every picture of a view.
+void drawBackLayer(QPainter& p, const BuretteGeometry& g) {
     if (g.stand)
         drawStand(p, g);
-    drawTube(p, g, open);
+    drawTubeGlass(p, g);
+}
+
+void drawFrontLayer(QPainter& p, const BuretteGeometry& g, bool open) {
+    drawTubeFront(p, g);
     drawGraduations(p, g);
     if (g.stand)
         drawClamp(p, g);
     drawStopcock(p, g, open);
+}
+
+void drawFillLayer(QPainter& p, const BuretteGeometry& g, bool open, double solutionY) {
     if (open)
-        drawDrops(p, g, 2);
-    drawBeaker(p, g, open);
+        drawDrops(p, g, 2, solutionY);
+    drawBeaker(p, g, open, solutionY);
 }
 
 // Offset of the scene on a canvas of the given size: centred, in whole pixels so that the
@@ -568,47 +607,88 @@ QPoint sceneOffset(QSize canvas) {
     return {(canvas.width() - ClosedSize.width()) / 2, (canvas.height() - ClosedSize.height()) / 2};
 }
 
-QImage renderScene(QSize size, bool open) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
+// A painter on a picture of the view at `size`, in the scene's coordinates.
+void beginScene(QPainter& p, QPaintDevice* image, BuretteView view, QSize size) {
+    const QSize own = buretteImageSize(view);
+    p.begin(image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.translate(sceneOffset(size));
-    drawBackground(p, QRectF(QPointF(-sceneOffset(size)), QSizeF(size)));
-    drawScene(p, Scene, open);
-    return image;
+    p.scale(double(size.width()) / own.width(), double(size.height()) / own.height());
+    p.translate(sceneOffset(own));
 }
 
-BuretteRegions regionsAt(QPoint offset) {
+BuretteRegions regionsAt(QPoint offset, const SceneLevel& level) {
     const BuretteGeometry& g = Scene;
     const double inner = g.tubeHalfWidth - g.wall;
-    const QRectF titrant(g.centreX - inner + 2, g.zeroMarkY + 4, 2 * inner - 4,
-                         g.taperTopY - g.zeroMarkY - 24);
+    const double titrantTop = level.meniscusY + 4;
+    const QRectF titrant(g.centreX - inner + 2, titrantTop, 2 * inner - 4,
+                         std::max(0.0, g.taperTopY - 20 - titrantTop));
     const double e = g.beakerWidth * 0.04;
-    const QRectF solution(g.beakerLeft + g.wall + 4, g.solutionY + e + 2,
+    const QRectF solution(g.beakerLeft + g.wall + 4, level.solutionY + e + 2,
                           g.beakerWidth - 2 * g.wall - 8,
-                          g.beakerTop + g.beakerHeight - g.solutionY - 4 * e - 4);
+                          g.beakerTop + g.beakerHeight - level.solutionY - 4 * e - 4);
     const double half = g.handleLength / 2 + 2;
     const QRectF stopcock(g.centreX - half, g.stopcockY - half, 2 * half, 2 * half);
     const QRectF fall(g.centreX - g.tipHalfWidth * 3, g.tipY + 2, g.tipHalfWidth * 6,
-                      g.solutionY - e - g.tipY - 4);
+                      level.solutionY - e - g.tipY - 4);
     return {titrant.toAlignedRect().translated(offset), solution.toAlignedRect().translated(offset),
             stopcock.toAlignedRect().translated(offset), fall.toAlignedRect().translated(offset)};
 }
 
 } // namespace
 
+QSize buretteImageSize(BuretteView view) {
+    return view == BuretteView::Dripping ? DrippingSize : ClosedSize;
+}
+
+BurettePainter::BurettePainter(BuretteView view, QSize size)
+    : m_view(view), m_back(size, QImage::Format_RGB32),
+      m_front(size, QImage::Format_ARGB32_Premultiplied) {
+    m_back.fill(Qt::white);
+    m_front.fill(Qt::transparent);
+    if (size.isEmpty())
+        return;
+    const QSize own = buretteImageSize(view);
+    QPainter p;
+    beginScene(p, &m_back, view, size);
+    drawBackground(p, QRectF(QPointF(-sceneOffset(own)), QSizeF(own)));
+    drawBackLayer(p, Scene);
+    p.end();
+    beginScene(p, &m_front, view, size);
+    drawFrontLayer(p, Scene, view == BuretteView::Dripping);
+}
+
+QImage BurettePainter::draw(const BuretteFill& fill) const {
+    QImage image = m_back.copy();
+    if (image.isNull() || image.size().isEmpty())
+        return image;
+    const bool open = m_view == BuretteView::Dripping;
+    const SceneLevel level = sceneLevel(fill);
+    QPainter p;
+    beginScene(p, &image, m_view, image.size());
+    drawTitrant(p, Scene, open, level.meniscusY);
+    p.save();
+    p.resetTransform();
+    p.drawImage(0, 0, m_front);
+    p.restore();
+    drawFillLayer(p, Scene, open, level.solutionY);
+    return image;
+}
+
+QImage buretteImage(BuretteView view, const BuretteFill& fill, QSize size) {
+    return BurettePainter(view, size).draw(fill);
+}
+
 QImage closedBuretteImage() {
-    return renderScene(ClosedSize, false);
+    return buretteImage(BuretteView::Closed, {});
 }
 
 QImage closedBuretteCopyImage() {
-    return renderScene(ClosedSize, false);
+    return buretteImage(BuretteView::ClosedCopy, {});
 }
 
 QImage drippingBuretteImage() {
-    return renderScene(DrippingSize, true);
+    return buretteImage(BuretteView::Dripping, {});
 }
 
 QImage applicationIconImage(int size) {
@@ -619,20 +699,28 @@ QImage applicationIconImage(int size) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 256.0, size / 256.0);
-    drawTube(p, Icon, true);
+    drawTube(p, Icon, true, fullLevel(Icon).meniscusY);
     drawGraduations(p, Icon);
     drawStopcock(p, Icon, true);
-    drawDrops(p, Icon, 1);
-    drawBeaker(p, Icon, false);
+    drawDrops(p, Icon, 1, fullLevel(Icon).solutionY);
+    drawBeaker(p, Icon, false, fullLevel(Icon).solutionY);
     return image;
 }
 
 BuretteRegions closedBuretteRegions() {
-    return regionsAt(sceneOffset(ClosedSize));
+    return buretteRegions(BuretteView::Closed, {});
 }
 
 BuretteRegions drippingBuretteRegions() {
-    return regionsAt(sceneOffset(DrippingSize));
+    return buretteRegions(BuretteView::Dripping, {});
+}
+
+BuretteRegions buretteRegions(BuretteView view, const BuretteFill& fill) {
+    return regionsAt(sceneOffset(buretteImageSize(view)), sceneLevel(fill));
+}
+
+double buretteAxisX(BuretteView view) {
+    return Scene.centreX + sceneOffset(buretteImageSize(view)).x();
 }
 
 } // namespace drevant

@@ -1,6 +1,7 @@
 #include "form2.h"
 
 #include "ui/burettebutton.h"
+#include "ui/burettedrain.h"
 #include "ui/commandbutton.h"
 #include "ui/retainedsurface.h"
 #include "ui/twips.h"
@@ -65,6 +66,7 @@ Form2::Form2(DeclareVars& vars, Clock& clock, WindowHost& host) {
     setFixedSize(twipsToPixels(8235), twipsToPixels(8430));
     buildControls();
     m_bench = std::make_unique<TitrationBench>(vars, clock, *MessageBox, *DataGraph, host);
+    m_drain = new BuretteDrain(*m_bench, vars, clock, *Drevant, this);
     handle([this] { m_bench->Form_Load(); });
 }
 
@@ -131,6 +133,7 @@ void Form2::buildControls() {
 template <typename Handler> void Form2::handle(Handler handler) {
     handler();
     showControls();
+    m_drain->follow();
 }
 
 void Form2::showControls() {

@@ -16,6 +16,7 @@ class QScrollBar;
 namespace drevant {
 
 class BuretteButton;
+class BuretteDrain;
 class RetainedSurface;
 
 // The titration window "Drevant": the bench on which one unknown sample is titrated. The
@@ -42,6 +43,8 @@ public:
     QPushButton* BeginAgain = nullptr;
 
     TitrationBench& bench() { return *m_bench; }
+    // Keeps the burette's pictures on the level of the titration.
+    BuretteDrain& drain() { return *m_drain; }
 
     // The font of the message panel: small enough that the longest report (three warning
     // lines and five report lines) and a full data page fit the panel.
@@ -60,6 +63,7 @@ private:
     void showControls();
 
     std::unique_ptr<TitrationBench> m_bench;
+    BuretteDrain* m_drain = nullptr;
 };
 
 } // namespace drevant

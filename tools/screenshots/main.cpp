@@ -4,6 +4,7 @@
 #include "session/platform.h"
 #include "ui/applicationstyle.h"
 #include "ui/burettebutton.h"
+#include "ui/burettedrain.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
@@ -81,7 +82,21 @@ int main(int argc, char* argv[]) {
     ok &= save(bench, dir, "titration-ready.png");
 
     QTest::mouseClick(bench->Start, Qt::LeftButton);
-    for (int i = 0; i < 25; ++i) {
+    // Mid-titration, the burette held: 3.2 mL delivered, the column falling for 1.5 s more.
+    for (int i = 0; i < 8; ++i) {
+        QTest::mousePress(bench->Drevant, Qt::LeftButton);
+        clock.now += 0.4;
+        QTest::mouseRelease(bench->Drevant, Qt::LeftButton);
+        clock.now += 2;
+    }
+    QTest::mousePress(bench->Drevant, Qt::LeftButton);
+    clock.now += 1.5;
+    bench->drain().showFrame();
+    ok &= save(bench, dir, "titration-draining.png");
+    clock.now += 0.1;
+    QTest::mouseRelease(bench->Drevant, Qt::LeftButton); // 4.8 mL
+    clock.now += 2;
+    for (int i = 0; i < 13; ++i) {
         QTest::mousePress(bench->Drevant, Qt::LeftButton);
         clock.now += 0.4;
         QTest::mouseRelease(bench->Drevant, Qt::LeftButton);
@@ -114,5 +129,16 @@ int main(int argc, char* argv[]) {
     clock.now += 15;
     QTest::mouseRelease(bench->Drevant, Qt::LeftButton);
     ok &= save(bench, dir, "titration-stopped.png");
+
+    // The burette run dry: 10 mL more to the last mark, then a press it refuses.
+    QTest::mouseClick(bench->Restart, Qt::LeftButton);
+    QTest::mouseClick(bench->Start, Qt::LeftButton);
+    for (double seconds : {10.0, 6.0, 4.0, 1.0}) {
+        QTest::mousePress(bench->Drevant, Qt::LeftButton);
+        clock.now += seconds;
+        QTest::mouseRelease(bench->Drevant, Qt::LeftButton);
+        clock.now += 2;
+    }
+    ok &= save(bench, dir, "titration-empty.png");
     return ok ? 0 : 1;
 }

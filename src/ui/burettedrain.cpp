@@ -1,0 +1,42 @@
+#include "ui/burettedrain.h"
+
+#include "ui/burettebutton.h"
+#include "ui/buretteframes.h"
+
+namespace drevant {
+
+BuretteDrain::BuretteDrain(const TitrationBench& bench, const DeclareVars& vars, Clock& clock,
+                           BuretteButton& button, QObject* parent)
+    : QObject(parent), m_bench(bench), m_vars(vars), m_button(button), m_level(clock) {
+    m_frames.setInterval(FrameIntervalMs);
+    m_frames.setTimerType(Qt::PreciseTimer);
+    connect(&m_frames, &QTimer::timeout, this, &BuretteDrain::showFrame);
+}
+
+void BuretteDrain::follow() {
+    m_level.follow(m_bench);
+    if (m_level.isDraining())
+        m_frames.start();
+    else
+        m_frames.stop();
+    showLevel(m_level.shownMl());
+}
+
+void BuretteDrain::showFrame() {
+    // A press the button gave up without a release (hidden or disabled while held) leaves
+    // nothing to animate; the next handler of the bench settles the level.
+    if (!m_level.isDraining() || !m_button.isHeld()) {
+        m_frames.stop();
+        return;
+    }
+    showLevel(m_level.shownMl());
+}
+
+void BuretteDrain::showLevel(double deliveredMl) {
+    // The beaker follows the level in the steps it is drawn in: one step, one picture.
+    const double drawnMl = BuretteFrames::quantized({deliveredMl, BeakerStartFill}).deliveredMl;
+    const double sampleMl = m_vars.SampleVolumeL * 1000;
+    m_button.setFill({drawnMl, beakerFill(sampleMl, drawnMl)});
+}
+
+} // namespace drevant

@@ -2,6 +2,7 @@
 // print the report, log, plot and repaint (offscreen).
 #include "session/declarevars.h"
 #include "session/platform.h"
+#include "support/scriptedclock.h"
 #include "ui/applicationstyle.h"
 #include "ui/burettebutton.h"
 #include "ui/form1.h"
@@ -17,15 +18,9 @@
 
 namespace {
 
-class BenchClock : public drevant::Clock {
-public:
-    double now = 30000;
-    double secondsSinceMidnight() override { return now; }
-};
-
 void AcceptedRelease(benchmark::State& state) {
     drevant::DeclareVars session;
-    BenchClock clock;
+    drevant::testing::ScriptedClock clock(30000);
     drevant::StandardRandom random;
     drevant::WindowManager windows(session, random, clock);
     windows.start();

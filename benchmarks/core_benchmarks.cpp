@@ -2,6 +2,7 @@
 
 #include "chemistry/phsolver.h"
 #include "session/printing.h"
+#include "support/sampletables.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,18 +14,14 @@ namespace {
 
 using namespace drevant;
 
-SampleTable noAcid() {
-    SampleTable t;
-    t.fill(Number::integer(0));
-    return t;
-}
+using testing::zeroTable;
 
 const double Kw = std::pow(10.0, -14.0);
 
 // The longest scan a titration can ask for: no acid, the smallest sample, a full burette of the
 // strongest base. It walks 977 grid points.
 void BM_SolvePhLongScan(benchmark::State& state) {
-    const SampleTable t = noAcid();
+    const SampleTable t = zeroTable();
     double v0 = 0.001, v = 0.02, n = 0.5;
     for (auto _ : state) {
         benchmark::DoNotOptimize(v0);
@@ -37,7 +34,7 @@ void BM_SolvePhLongScan(benchmark::State& state) {
 BENCHMARK(BM_SolvePhLongScan);
 
 void BM_SolvePhPlainScanLongScan(benchmark::State& state) {
-    const SampleTable t = noAcid();
+    const SampleTable t = zeroTable();
     double v0 = 0.001, v = 0.02, n = 0.5;
     for (auto _ : state) {
         benchmark::DoNotOptimize(v0);
@@ -51,7 +48,7 @@ BENCHMARK(BM_SolvePhPlainScanLongScan);
 
 // A three-acid sample with every component present, titrated to the end of the burette.
 void BM_SolvePhThreeAcidsFullBurette(benchmark::State& state) {
-    SampleTable t = noAcid();
+    SampleTable t = zeroTable();
     t[Acid1Conc] = Number::real(0.005);
     t[Acid1K] = Number::real(40.0);
     t[Acid2Conc] = Number::real(0.003);

@@ -1,4 +1,5 @@
 #include "export/exportwriter.h"
+#include "support/exportfixtures.h"
 
 #include <QLocale>
 #include <QTemporaryDir>
@@ -11,18 +12,11 @@ namespace {
 // A session as a full titration leaves it: a system A sample and 201 logged points (the
 // most the burette allows), 32-bit volumes after the first.
 DeclareVars fullTitration() {
-    DeclareVars vars;
-    resetDataLog(vars);
-    zeroSampleParams(vars);
-    vars.SystemCode = QStringLiteral("A");
-    vars.SampleParams[Acid1Conc] = Number::real(0.005);
-    vars.SampleParams[Acid1K] = Number::real(0.00001);
-    vars.TitrantNormality = QStringLiteral("0.25");
-    vars.SampleVolumeL = 0.05;
-    for (int k = 1; k <= 201; ++k) {
-        vars.VolLog[k] = k == 1 ? Number::integer(0) : Number::single(0.0001f * (k - 1));
-        vars.PhLog[k] = Number::real(2.0 + 0.05 * (k - 1));
-    }
+    SampleTable sample = testing::zeroTable();
+    sample[Acid1Conc] = Number::real(0.005);
+    sample[Acid1K] = Number::real(0.00001);
+    DeclareVars vars = testing::sessionWith(QStringLiteral("A"), sample);
+    testing::logPoints(vars, 201);
     return vars;
 }
 

@@ -2,6 +2,7 @@
 // print the report, log, plot and repaint (offscreen).
 #include "session/declarevars.h"
 #include "session/platform.h"
+#include "support/scriptedclock.h"
 #include "ui/applicationstyle.h"
 #include "ui/burettebutton.h"
 #include "ui/burettedrain.h"
@@ -18,17 +19,11 @@
 
 namespace {
 
-class BenchClock : public drevant::Clock {
-public:
-    double now = 30000;
-    double secondsSinceMidnight() override { return now; }
-};
-
 // The release as the student sees it: the burette button repaints too; `shown` waits for the
 // window to be exposed first, so that the repaints really paint.
 void releaseLoop(benchmark::State& state, bool withBurette, bool shown = false) {
     drevant::DeclareVars session;
-    BenchClock clock;
+    drevant::testing::ScriptedClock clock(30000);
     drevant::StandardRandom random;
     drevant::WindowManager windows(session, random, clock);
     windows.start();
@@ -82,7 +77,7 @@ BENCHMARK(AcceptedReleaseShown)->Unit(benchmark::kMicrosecond)->Iterations(199);
 // 19 s of frames, then the titration starts over (not timed).
 void HeldFrame(benchmark::State& state) {
     drevant::DeclareVars session;
-    BenchClock clock;
+    drevant::testing::ScriptedClock clock(30000);
     drevant::StandardRandom random;
     drevant::WindowManager windows(session, random, clock);
     windows.start();

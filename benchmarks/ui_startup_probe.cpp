@@ -5,6 +5,7 @@
 //   ui_startup_probe titrate   a full titration (200 presses), then print resident memory
 #include "session/declarevars.h"
 #include "session/platform.h"
+#include "support/scriptedclock.h"
 #include "ui/applicationstyle.h"
 #include "ui/burettebutton.h"
 #include "ui/form1.h"
@@ -21,12 +22,6 @@
 #include <cstring>
 
 namespace {
-
-class ProbeClock : public drevant::Clock {
-public:
-    double now = 30000;
-    double secondsSinceMidnight() override { return now; }
-};
 
 void printResidentMemory() {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -50,7 +45,7 @@ int main(int argc, char* argv[]) {
     }
     drevant::applyApplicationStyle(app);
     drevant::DeclareVars session;
-    ProbeClock clock;
+    drevant::testing::ScriptedClock clock(30000);
     drevant::StandardRandom random;
     drevant::WindowManager windows(session, random, clock);
     windows.start();

@@ -14,6 +14,10 @@
 #include "session/numbertext.h"
 #include "session/platform.h"
 #include "session/printing.h"
+#include "support/recordinghost.h"
+#include "support/recordingsurface.h"
+#include "support/scriptedclock.h"
+#include "support/scriptedrandom.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,58 +33,6 @@
 using namespace drevant;
 
 namespace {
-
-// The titration window's surfaces and host, with nothing behind them.
-class BlankSurface final : public DrawingSurface {
-public:
-    explicit BlankSurface(QLocale locale) : m_locale(std::move(locale)) {}
-    QLocale locale() const override { return m_locale; }
-    void setLineWidth(int pixels) override { m_width = pixels; }
-    int lineWidth() const override { return m_width; }
-    void drawLine(int, int, int, int) override {}
-    void drawCircle(int, int, int) override {}
-    double averageCharWidth() const override { return 100; }
-    double lineHeight() const override { return 200; }
-
-protected:
-    void clearImage() override {}
-    double drawText(double, double, const QString& text) override {
-        return 100.0 * static_cast<double>(text.size());
-    }
-
-private:
-    QLocale m_locale;
-    int m_width = 1;
-};
-
-class NoWindows final : public WindowHost {
-public:
-    void openDifficultyWindow() override {}
-    void closeDifficultyWindow() override {}
-    void openTitrationWindow() override {}
-    void closeTitrationWindow() override {}
-    void openExportDialog() override {}
-    void cancelExportDialog() override {}
-};
-
-// A clock that the titration script moves forward by hand (seconds since midnight).
-class ScriptClock final : public Clock {
-public:
-    double secondsSinceMidnight() override { return now; }
-    double now = 36000;
-};
-
-// Filler draws from a list, for keys with three-digit fillers; then the usual generator.
-class ListRandom final : public RandomSource {
-public:
-    explicit ListRandom(std::vector<double> values) : m_values(std::move(values)) {}
-    double next() override { return m_next < m_values.size() ? m_values[m_next++] : 0.5; }
-    void reseed(double) override {}
-
-private:
-    std::vector<double> m_values;
-    std::size_t m_next = 0;
-};
 
 struct Titration {
     char letter; // the system wanted: clock readings from clockSeconds on are tried
@@ -155,8 +107,7 @@ int main(int argc, char** argv) {
     for (const Titration& t : titrations) {
         DeclareVars vars;
         StandardRandom random;
-        ScriptClock clock;
-        clock.now = t.clockSeconds;
+        testing::ScriptedClock clock(t.clockSeconds);
         for (;;) {
             GenerateSample(vars, random, clock, t.simple, t.medium, t.complex);
             if (vars.SystemCode == QChar(QLatin1Char(t.letter)))
@@ -165,8 +116,10 @@ int main(int argc, char** argv) {
         }
         const QString name = QChar(QLatin1Char(t.letter)).toLower() + u'-' + QLatin1String(t.name);
 
-        BlankSurface messageBox(t.locale), dataGraph(t.locale);
-        NoWindows host;
+        testing::RecordingSurface messageBox(100, 100, 200), dataGraph(100, 100, 200);
+        messageBox.setLocale(t.locale);
+        dataGraph.setLocale(t.locale);
+        testing::RecordingHost host;
         TitrationBench bench(vars, clock, messageBox, dataGraph, host, t.locale);
         bench.Form_Load();
         bench.HScroll1_Change(t.normalityThousandths);
@@ -179,7 +132,10 @@ int main(int argc, char** argv) {
             clock.now += 1.5;
         }
 
-        ListRandom fillers(t.fillerDraws);
+        // The listed filler draws, then 0.5 for any further one.
+        std::vector<double> fillerDraws = t.fillerDraws;
+        fillerDraws.push_back(0.5);
+        testing::ScriptedRandom fillers(fillerDraws, testing::ScriptedRandom::RepeatLast);
         RandomSource& draws = t.fillerDraws.empty() ? static_cast<RandomSource&>(random)
                                                     : static_cast<RandomSource&>(fillers);
         const QString path = root.filePath(QStringLiteral("exportfile/") + name + ".dat");

@@ -1,7 +1,7 @@
 #include "chemistry/phsolver.h"
 #include "chemistry/samplegenerator.h"
-#include "chemistry/scriptedplatform.h"
 #include "chemistry/solvertesting.h"
+#include "support/scriptedclock.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +14,10 @@
 namespace drevant {
 namespace {
 
-using testing::emptyTable;
 using testing::Kw;
 using testing::sameBits;
 using testing::ScriptedClock;
+using testing::zeroTable;
 
 // Samples as the program makes them: every level, presses a millisecond apart so that every
 // reseed differs.
@@ -201,7 +201,7 @@ TEST(SinglePrecisionProducts, ExactProductsGiveTheWidenedResult) {
     std::uniform_real_distribution<double> r(0.0, 1.0);
     std::uniform_int_distribution<int> component(0, 1);
     for (int trial = 0; trial < 3000; ++trial) {
-        SampleTable t = emptyTable();
+        SampleTable t = zeroTable();
         for (int i = 0; i <= 6; ++i)
             if (component(rng))
                 t[i] = Number::single(shortMantissa(r(rng) / 1000, 11));
@@ -235,7 +235,7 @@ TEST(SinglePrecisionProducts, RoundedProductDecidesTheGridPoint) {
         const float ka = static_cast<float>(r(rng) / 1000);
         const float c0 = static_cast<float>(r(rng) / 1000);
         const Conditions c = conditions.next();
-        SampleTable start = emptyTable();
+        SampleTable start = zeroTable();
         start[Acid1Conc] = Number::real(c0);
         start[Acid1K] = Number::real(ka);
         const int n = SolvePh(start, Kw, c.v0, c.v, c.n).steps;
@@ -250,7 +250,7 @@ TEST(SinglePrecisionProducts, RoundedProductDecidesTheGridPoint) {
         for (int k = 0; k < 40; ++k)
             conc = std::nextafter(conc, 0.0f);
         for (int k = 0; k < 80; ++k, conc = std::nextafter(conc, 1.0f)) {
-            SampleTable t = emptyTable();
+            SampleTable t = zeroTable();
             t[Acid1Conc] = Number::single(conc);
             t[Acid1K] = Number::single(ka);
             const PhSolution single = SolvePh(t, Kw, c.v0, c.v, c.n);

@@ -9,9 +9,9 @@
 namespace drevant {
 namespace {
 
-using testing::emptyTable;
 using testing::Kw;
 using testing::sameBits;
+using testing::zeroTable;
 
 struct WorkedCase {
     const char* name;
@@ -27,14 +27,14 @@ void PrintTo(const WorkedCase& c, std::ostream* out) {
 }
 
 SampleTable weakAcid() {
-    auto t = emptyTable();
+    auto t = zeroTable();
     t[Acid1Conc] = Number::real(0.005);
     t[Acid1K] = Number::real(0.00001);
     return t;
 }
 
 SampleTable diprotic() {
-    auto t = emptyTable();
+    auto t = zeroTable();
     t[DiproticConc] = Number::real(0.005);
     t[DiproticK1] = Number::real(0.001);
     t[DiproticK2] = Number::real(0.0000001);
@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
         WorkedCase{"diproticFirst", diprotic(), 0.2, 0.004, 0.25, 5.054, 0},
         WorkedCase{"diproticSecond", diprotic(), 0.2, 0.008, 0.25, 9.352, 0},
         // no acid at all, smallest sample, full burette of the strongest base
-        WorkedCase{"baseOnly", emptyTable(), 0.001, 0.02, 0.5, 13.678, 977}),
+        WorkedCase{"baseOnly", zeroTable(), 0.001, 0.02, 0.5, 13.678, 977}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Pure water: the residual is Kw/H - H, zero at pH 7 exactly; whether the grid point at n = 500
@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SolverEdges, PureWaterStopsAtPhSeven) {
     for (double v0 : {0.001, 0.2, 1.0}) {
         for (double n : {0.001, 0.25, 0.5}) {
-            const PhSolution s = SolvePh(emptyTable(), Kw, v0, 0.0, n);
+            const PhSolution s = SolvePh(zeroTable(), Kw, v0, 0.0, n);
             EXPECT_TRUE(s.steps == 500 || s.steps == 501) << "steps " << s.steps;
             EXPECT_NEAR(s.CurrentPh, s.steps == 500 ? 7.000 : 7.014, 1e-9);
             EXPECT_GE(s.Residual, 0);
@@ -84,7 +84,7 @@ TEST(SolverEdges, PureWaterStopsAtPhSeven) {
 // An acid so concentrated that even H = 10^-0.014 leaves the charge balance over-met: the
 // scan cannot go below its first grid point.
 TEST(SolverEdges, OverwhelminglyStrongSampleReportsTheLowestGridPoint) {
-    auto t = emptyTable();
+    auto t = zeroTable();
     t[Acid1Conc] = Number::real(5.0);
     t[Acid1K] = Number::real(1000.0);
     for (double v : {0.0, 0.001}) {
@@ -112,7 +112,7 @@ TEST(SolverEdges, ResidualOfExactlyZeroEndsTheScan) {
         ++tries;
     }
     ASSERT_EQ(residual(c), 0) << "no concentration puts the balance exactly on the grid point";
-    auto t = emptyTable();
+    auto t = zeroTable();
     t[Acid1Conc] = Number::real(c);
     t[Acid1K] = Number::real(ka);
     const PhSolution s = SolvePh(t, Kw, 0.2, 0.0, 0.25);
@@ -163,9 +163,9 @@ SampleTable zeroConcentrationSecondAcid(SampleTable t) {
 INSTANTIATE_TEST_SUITE_P(
     Solver, InertComponents,
     ::testing::Values(InertCase{"diproticK1ZeroAlone",
-                                diproticWithoutK1(emptyTable(), Number::real(1e-7)), emptyTable()},
+                                diproticWithoutK1(zeroTable(), Number::real(1e-7)), zeroTable()},
                       InertCase{"diproticK1AndK2Zero",
-                                diproticWithoutK1(emptyTable(), Number::integer(0)), emptyTable()},
+                                diproticWithoutK1(zeroTable(), Number::integer(0)), zeroTable()},
                       InertCase{"diproticK1ZeroBesideWeakAcid",
                                 diproticWithoutK1(weakAcid(), Number::real(1e-7)), weakAcid()},
                       InertCase{"zeroConcentrationBesideWeakAcid",

@@ -1,5 +1,6 @@
 #include "chemistry/samplegenerator.h"
-#include "chemistry/scriptedplatform.h"
+#include "support/gtestscriptedrandom.h"
+#include "support/scriptedclock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chemistry/phsolver.h"
+#include "support/sampletables.h"
 
 #include <cmath>
 #include <cstring>
@@ -10,12 +11,6 @@ namespace drevant::testing {
 
 // The ion product of water as the titration window computes it.
 inline const double Kw = std::pow(10.0, -14.0);
-
-inline SampleTable emptyTable() {
-    SampleTable t;
-    t.fill(Number::integer(0));
-    return t;
-}
 
 // Same bits in every result, not just equal values: -0 and +0 or two NaNs would differ here.
 inline bool sameBits(const PhSolution& a, const PhSolution& b) {

@@ -1,4 +1,5 @@
-#include "export/exportfixtures.h"
+#include "support/exportfixtures.h"
+#include "support/gtestscriptedrandom.h"
 
 #include "export/exportfilereader.h"
 #include "export/exportwriter.h"
@@ -15,11 +16,11 @@
 namespace drevant {
 namespace {
 
-using exporttest::fileBytes;
-using exporttest::ScriptedRandom;
-using exporttest::sessionWith;
-using exporttest::workedExampleTable;
-using exporttest::writeBytes;
+using testing::fileBytes;
+using testing::ScriptedRandom;
+using testing::sessionWith;
+using testing::workedExampleTable;
+using testing::writeBytes;
 
 // The golden file of the worked example as the writer prints it ("." locale).
 const QByteArray GoodFile = "E6912999B05D20A3308\r\n"

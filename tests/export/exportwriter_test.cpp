@@ -1,4 +1,6 @@
-#include "export/exportfixtures.h"
+#include "support/exportfixtures.h"
+#include "support/gtestscriptedrandom.h"
+#include "support/scriptedclock.h"
 
 #include "chemistry/phsolver.h"
 #include "chemistry/samplegenerator.h"
@@ -18,13 +20,14 @@
 namespace drevant {
 namespace {
 
-using exporttest::fileBytes;
-using exporttest::FixedClock;
-using exporttest::logPoints;
-using exporttest::ScriptedRandom;
-using exporttest::sessionWith;
-using exporttest::workedExampleTable;
-using exporttest::writeBytes;
+using testing::fileBytes;
+using testing::logPoints;
+using testing::ScriptedClock;
+using testing::ScriptedRandom;
+using testing::sessionWith;
+using testing::workedExampleTable;
+using testing::writeBytes;
+using testing::writesRefusedIn;
 
 const std::function<void()> noYield;
 
@@ -224,7 +227,7 @@ TEST_F(ExportFile, ThirtyTwoBitFillersTakePartInLaterPh) {
     zeroSampleParams(vars);
     resetDataLog(vars);
     ScriptedRandom generator({0.5, 0.3, 0.6}); // Simple case 1: weak acid 1
-    FixedClock clock(100.0);
+    ScriptedClock clock(100.0);
     GenerateSample(vars, generator, clock, true, false, false);
     ASSERT_EQ(vars.SystemCode, QStringLiteral("A"));
     vars.TitrantNormality = QStringLiteral("0.25");
@@ -349,20 +352,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "NUL character"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// True if the process can still create files in a folder it has made read-only (root can).
-bool permissionsAreBypassed(const QString& dir) {
-    QFile probe(dir + "/probe");
-    const bool created = probe.open(QIODevice::WriteOnly);
-    if (created)
-        probe.remove();
-    return created;
-}
-
 TEST_F(ExportFile, ReadOnlyFolderKeepsExistingFile) {
     const QString file = path("run1.dat");
     ASSERT_TRUE(writeBytes(file, "old contents\r\n"));
     ASSERT_TRUE(QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    if (permissionsAreBypassed(m_dir.path())) {
+    if (!writesRefusedIn(m_dir.path())) { // root may write anyway
         QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         GTEST_SKIP() << "running with rights that ignore folder permissions";
     }

@@ -1,4 +1,6 @@
-#include "export/exportfixtures.h"
+#include "support/exportfixtures.h"
+#include "support/gtestscriptedrandom.h"
+#include "support/scriptedclock.h"
 
 #include "chemistry/samplegenerator.h"
 #include "export/exportwriter.h"
@@ -12,10 +14,10 @@
 namespace drevant {
 namespace {
 
-using exporttest::FixedClock;
-using exporttest::ScriptedRandom;
-using exporttest::workedExampleTable;
-using exporttest::zeroTable;
+using testing::ScriptedClock;
+using testing::ScriptedRandom;
+using testing::workedExampleTable;
+using testing::zeroTable;
 
 // The worked example: system E, entries 6 to 8 absent, filler draws 0.41, 0.25 and 0.8.
 TEST(SampleKey, WorkedExample) {
@@ -166,7 +168,7 @@ TEST_P(KeyOfEachLetter, CarriesLetterAndPresentFields) {
     DeclareVars vars;
     zeroSampleParams(vars);
     ScriptedRandom generator(c.draws);
-    FixedClock clock(3600.0);
+    ScriptedClock clock(3600.0);
     GenerateSample(vars, generator, clock, c.simple, c.medium, c.complex);
     ASSERT_EQ(vars.SystemCode, QString::fromLatin1(c.letter));
     const SampleTable generated = vars.SampleParams;

@@ -1,4 +1,5 @@
-#include "export/exportfixtures.h"
+#include "support/exportfixtures.h"
+#include "support/scriptedclock.h"
 
 #include "chemistry/samplegenerator.h"
 #include "export/exportwriter.h"
@@ -13,7 +14,7 @@
 namespace drevant {
 namespace {
 
-using exporttest::FixedClock;
+using testing::ScriptedClock;
 
 // Filler draws that are often tiny, so that three-digit filler fields are common: with
 // probability 0.3 the draw is u^6, below 0.001 for u < 0.32 (three digits in fields 7 and 8)
@@ -74,7 +75,7 @@ TEST(SampleKeyDecoder, RoundTripOfGeneratedSamples) {
     for (int seed = 0; seed < 3000; ++seed) {
         DeclareVars vars;
         StandardRandom generator;
-        FixedClock clock(seed * 1.37 + 0.5);
+        ScriptedClock clock(seed * 1.37 + 0.5);
         GenerateSample(vars, generator, clock, seed % 3 == 0, seed % 3 == 1, seed % 3 == 2);
         const SampleTable truth = vars.SampleParams;
         OftenTinyRandom fillers(seed + 0.25);

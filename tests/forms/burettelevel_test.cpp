@@ -3,7 +3,9 @@
 #include "forms/burettelevel.h"
 
 #include "support/recordingsurface.h"
-#include "support/scripted.h"
+#include "support/gtestscriptedrandom.h"
+#include "support/recordinghost.h"
+#include "support/scriptedclock.h"
 
 #include <gtest/gtest.h>
 
@@ -89,10 +91,10 @@ protected:
     double reading() const { return (bench.state().DeliveredL * Number::integer(1000)).toDouble(); }
 
     DeclareVars vars;
-    test::ScriptedClock clock;
-    test::RecordingSurface panel;
-    test::RecordingSurface graph;
-    test::RecordingHost host;
+    testing::ScriptedClock clock;
+    testing::RecordingSurface panel;
+    testing::RecordingSurface graph;
+    testing::RecordingHost host;
     TitrationBench bench{vars, clock, panel, graph, host};
     BuretteLevel level{clock};
 };

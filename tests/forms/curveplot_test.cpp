@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EmptyGraph, DrawsAxesLabelsAndGridAtTheirPositions) {
-    test::RecordingSurface g;
+    testing::RecordingSurface g;
     DrawEmptyGraph(g);
     ASSERT_EQ(g.lines.size(), 2u + 14u + 10u);
     // axes first, in width 3
@@ -77,7 +77,7 @@ TEST(EmptyGraph, DrawsAxesLabelsAndGridAtTheirPositions) {
 }
 
 TEST(EmptyGraph, DoesNotClearWhatIsThere) {
-    test::RecordingSurface g;
+    testing::RecordingSurface g;
     g.drawCircle(1000, 1000, 30);
     DrawEmptyGraph(g);
     EXPECT_EQ(g.clears, 0);

@@ -1,7 +1,6 @@
 #include "forms/titrationbench.h"
 
-#include "support/recordingsurface.h"
-#include "support/scripted.h"
+#include "support/benchrig.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +8,7 @@ namespace drevant {
 namespace {
 
 // The "Show Data" pager driven through the bench's handlers.
-class Pager : public ::testing::Test {
+class Pager : public ::testing::Test, protected testing::BenchRig {
 protected:
     void SetUp() override {
         QLocale::setDefault(QLocale::c());
@@ -29,13 +28,6 @@ protected:
         bench.ShowData_Click();
         return panel.joinedRows();
     }
-
-    DeclareVars vars;
-    test::ScriptedClock clock;
-    test::RecordingSurface panel;
-    test::RecordingSurface graph;
-    test::RecordingHost host;
-    TitrationBench bench{vars, clock, panel, graph, host};
 };
 
 TEST_F(Pager, BeforeStartTheTableEndsAtOnce) {

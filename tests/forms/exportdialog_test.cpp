@@ -1,4 +1,5 @@
-#include "forms/dialogfixtures.h"
+#include "support/exportdialogfixtures.h"
+#include "support/gtestscriptedrandom.h"
 
 #include "forms/exportdialog.h"
 #include "support/recordingsurface.h"
@@ -12,18 +13,15 @@
 namespace drevant {
 namespace {
 
-using exporttest::firstLine;
-using exporttest::folderEntries;
-using exporttest::loggedSession;
-using exporttest::sameSession;
-using exporttest::ScriptedRandom;
-using exporttest::TwoVolumes;
-using exporttest::writesRefusedIn;
-
-// The draws that fill the worked sample's three absent entries; with them the key is the
-// worked example's E6912999B05D20A3308.
-const std::vector<double> WorkedDraws{0.41, 0.25, 0.8};
-const QByteArray WorkedKey = "E6912999B05D20A3308";
+using testing::firstLine;
+using testing::folderEntries;
+using testing::loggedSession;
+using testing::sameSession;
+using testing::ScriptedRandom;
+using testing::TwoVolumes;
+using testing::WorkedDraws;
+using testing::WorkedKey;
+using testing::writesRefusedIn;
 
 // Records what the lists were told to show, in order.
 class RecordingView : public ExportListsView {
@@ -83,7 +81,7 @@ TEST_P(SaveName, IsCorrectedInTheBoxAndNamesTheFile) {
     ExportDialog dialog(vars, random, places.locations());
     dialog.Form_Load();
     RecordingNameBox box(c.typed);
-    test::RecordingSurface form;
+    testing::RecordingSurface form;
 
     const auto result = dialog.Save_Click(box, form, noYield);
 
@@ -91,8 +89,7 @@ TEST_P(SaveName, IsCorrectedInTheBoxAndNamesTheFile) {
     EXPECT_TRUE(result->ok) << qPrintable(result->error);
     EXPECT_EQ(box.shown, c.corrections);
     EXPECT_EQ(box.text(), c.fileName);
-    EXPECT_EQ(folderEntries(places.start()),
-              exporttest::sorted({QStringLiteral("runs"), c.fileName}));
+    EXPECT_EQ(folderEntries(places.start()), testing::sorted({QStringLiteral("runs"), c.fileName}));
     EXPECT_EQ(firstLine(QDir(places.start()).filePath(c.fileName)), WorkedKey);
 }
 
@@ -307,7 +304,7 @@ TEST(ExportDialogSave, PrintsTheFullPathLineByLineAndAddsTheSeparatorOnlyWhenMis
     ScriptedRandom random(WorkedDraws);
     ExportDialog dialog(vars, random, places.locations());
     dialog.Form_Load();
-    test::RecordingSurface form;
+    testing::RecordingSurface form;
     const DeclareVars before = vars;
 
     // The root ends in "/" already; the name with a "/" keeps this from writing there.
@@ -357,7 +354,7 @@ TEST_P(ExportDialogSaveFailure, LeavesNoFileAndTheSessionUnchanged) {
     ASSERT_TRUE(QDir().mkpath(places.path("one/Documents/locked")));
     ASSERT_TRUE(QFile(places.path("one/Documents/locked"))
                     .setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    ASSERT_TRUE(exporttest::writeBytes(places.path("one/Documents/plain.txt"), "x"));
+    ASSERT_TRUE(testing::writeBytes(places.path("one/Documents/plain.txt"), "x"));
     if (c.needsRefusedWrites && !writesRefusedIn(places.path("one/Documents/locked")))
         GTEST_SKIP() << "this user may write into a read-only folder (running as root)";
 
@@ -371,7 +368,7 @@ TEST_P(ExportDialogSaveFailure, LeavesNoFileAndTheSessionUnchanged) {
     const QStringList entriesBefore = folderEntries(places.start());
     const QStringList lockedBefore = folderEntries(places.path("one/Documents/locked"));
     RecordingNameBox box(c.name);
-    test::RecordingSurface form;
+    testing::RecordingSurface form;
 
     const auto result = dialog.Save_Click(box, form, noYield);
 
@@ -407,7 +404,7 @@ TEST(ExportDialogSave, ASaveStartedWhileOneIsWrittenIsIgnored) {
     ScriptedRandom random(WorkedDraws);
     ExportDialog dialog(vars, random, places.locations());
     dialog.Form_Load();
-    test::RecordingSurface form;
+    testing::RecordingSurface form;
     RecordingNameBox box("run1");
     RecordingNameBox second("run2");
     int yields = 0;
@@ -440,7 +437,7 @@ TEST(ExportDialogSave, ACancelDuringAFailingSave) {
         ScriptedRandom random(WorkedDraws);
         ExportDialog dialog(vars, random, places.locations());
         dialog.Form_Load();
-        test::RecordingSurface form;
+        testing::RecordingSurface form;
         RecordingNameBox box("taken");
         const auto result = dialog.Save_Click(box, form, [&] {
             // A folder appears where the file goes: the final rename fails.

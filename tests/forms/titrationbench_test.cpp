@@ -2,8 +2,7 @@
 
 #include "forms/curveplot.h"
 #include "chemistry/phsolver.h"
-#include "support/recordingsurface.h"
-#include "support/scripted.h"
+#include "support/benchrig.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +13,7 @@ namespace drevant {
 namespace {
 
 // A bench on a weak-acid sample (0.005 M, Ka 1e-5) with scripted clock and recording surfaces.
-class Bench : public ::testing::Test {
+class Bench : public ::testing::Test, protected testing::BenchRig {
 protected:
     void SetUp() override {
         QLocale::setDefault(QLocale::c());
@@ -54,13 +53,6 @@ protected:
             ++n;
         return n;
     }
-
-    DeclareVars vars;
-    test::ScriptedClock clock;
-    test::RecordingSurface panel;
-    test::RecordingSurface graph;
-    test::RecordingHost host;
-    TitrationBench bench{vars, clock, panel, graph, host};
 };
 
 TEST_F(Bench, LoadLeavesTheReadyStateAndEmptyLog) {

@@ -1,4 +1,5 @@
 #include "session/printing.h"
+#include "support/recordingsurface.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,8 @@
 
 namespace drevant {
 namespace {
+
+using testing::RecordingSurface;
 
 // Runs print statements against a file target in memory and returns the bytes written.
 QByteArray printToFile(const std::function<void(TextFileTarget&)>& statements,
@@ -140,44 +143,12 @@ TEST(FilePrintingLocale, NumbersUseTheLocaleSeparatorAndTextsStayAsTheyAre) {
                                        " 0,2 \r\n 0,0042  8,358 \r\n");
 }
 
-// A drawing surface with a fixed font: every character is one average width wide. It records
-// what is drawn where, and how often it was cleared.
-class FakeSurface final : public DrawingSurface {
-public:
-    static constexpr double CharWidth = 97.5; // twips: a fraction, as real fonts give
-    static constexpr double LineHeight = 225; // twips
-
-    struct Drawn {
-        double x, y;
-        QString text;
-    };
-
-    void setLineWidth(int pixels) override { m_lineWidth = pixels; }
-    int lineWidth() const override { return m_lineWidth; }
-    void drawLine(int, int, int, int) override {}
-    void drawCircle(int, int, int) override {}
-    double averageCharWidth() const override { return CharWidth; }
-    double lineHeight() const override { return LineHeight; }
-
-    std::vector<Drawn> drawn;
-    int clears = 0;
-
-protected:
-    void clearImage() override {
-        drawn.clear();
-        ++clears;
-    }
-    double drawText(double x, double y, const QString& text) override {
-        drawn.push_back({x, y, text});
-        return CharWidth * static_cast<double>(text.size());
-    }
-
-private:
-    int m_lineWidth = 1;
-};
+// A fixed font for the surface: every character is one average width wide.
+constexpr double CharWidth = 97.5; // twips: a fraction, as real fonts give
+constexpr double LineHeight = 225; // twips
 
 double zoneStart(int zone) {
-    return 14 * (zone - 1) * FakeSurface::CharWidth;
+    return 14 * (zone - 1) * CharWidth;
 }
 
 struct ZoneCase {
@@ -194,19 +165,19 @@ class SurfaceZones : public ::testing::TestWithParam<ZoneCase> {};
 
 TEST_P(SurfaceZones, NextZoneMovesToTheFollowingZoneStart) {
     const ZoneCase& c = GetParam();
-    FakeSurface s;
+    RecordingSurface s(CharWidth, CharWidth, LineHeight);
     s.setCurrentX(c.fromX);
     s.setCurrentY(450);
     s.nextZone();
     EXPECT_DOUBLE_EQ(s.currentX(), c.toX);
     EXPECT_EQ(s.currentY(), 450) << "next zone only moves x";
-    EXPECT_TRUE(s.drawn.empty()) << "next zone draws nothing";
+    EXPECT_TRUE(s.texts.empty()) << "next zone draws nothing";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Print, SurfaceZones,
     ::testing::Values(ZoneCase{"fromTheLeftEdge", 0, zoneStart(2)},
-                      ZoneCase{"insideZoneOne", 3 * FakeSurface::CharWidth, zoneStart(2)},
+                      ZoneCase{"insideZoneOne", 3 * CharWidth, zoneStart(2)},
                       ZoneCase{"justBeforeZoneTwo", zoneStart(2) - 1, zoneStart(2)},
                       ZoneCase{"exactlyOnZoneTwo", zoneStart(2), zoneStart(3)},
                       ZoneCase{"insideZoneFour", zoneStart(4) + 1, zoneStart(5)}),
@@ -226,14 +197,14 @@ class PanelLines : public ::testing::TestWithParam<PanelCase> {};
 
 TEST_P(PanelLines, ValueStartsInItsZone) {
     const PanelCase& c = GetParam();
-    FakeSurface s;
+    RecordingSurface s(CharWidth, CharWidth, LineHeight);
     ZonedPair(s, c.label, LogValue("v"));
-    ASSERT_EQ(s.drawn.size(), 2u);
-    EXPECT_EQ(s.drawn[0].x, 0);
-    EXPECT_DOUBLE_EQ(s.drawn[1].x, zoneStart(c.valueZone));
-    EXPECT_EQ(s.drawn[1].y, 0);
+    ASSERT_EQ(s.texts.size(), 2u);
+    EXPECT_EQ(s.texts[0].x, 0);
+    EXPECT_DOUBLE_EQ(s.texts[1].x, zoneStart(c.valueZone));
+    EXPECT_EQ(s.texts[1].y, 0);
     EXPECT_EQ(s.currentX(), 0);
-    EXPECT_EQ(s.currentY(), FakeSurface::LineHeight);
+    EXPECT_EQ(s.currentY(), LineHeight);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -247,49 +218,49 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SurfacePrinting, ZonedPairSkipPutsThePhInZoneThree) {
-    FakeSurface s;
+    RecordingSurface s(CharWidth, CharWidth, LineHeight);
     ZonedPairSkip(s, "pH ", Number::real(7.014));
-    ASSERT_EQ(s.drawn.size(), 2u);
-    EXPECT_EQ(s.drawn[1].text, QStringLiteral(" 7.014 "));
-    EXPECT_DOUBLE_EQ(s.drawn[1].x, zoneStart(3));
+    ASSERT_EQ(s.texts.size(), 2u);
+    EXPECT_EQ(s.texts[1].text, QStringLiteral(" 7.014 "));
+    EXPECT_DOUBLE_EQ(s.texts[1].x, zoneStart(3));
 }
 
 TEST(SurfacePrinting, StatementsStackDownAndEmptyLineDrawsNothing) {
-    FakeSurface s;
+    RecordingSurface s(CharWidth, CharWidth, LineHeight);
     TextLine(s, "Burette Empty, Try Again!!");
     EmptyLine(s);
     TextLine(s, "WARNING!!");
-    ASSERT_EQ(s.drawn.size(), 2u);
-    EXPECT_EQ(s.drawn[0].y, 0);
-    EXPECT_EQ(s.drawn[1].y, 2 * FakeSurface::LineHeight);
-    EXPECT_EQ(s.drawn[1].x, 0);
-    EXPECT_EQ(s.currentY(), 3 * FakeSurface::LineHeight);
+    ASSERT_EQ(s.texts.size(), 2u);
+    EXPECT_EQ(s.texts[0].y, 0);
+    EXPECT_EQ(s.texts[1].y, 2 * LineHeight);
+    EXPECT_EQ(s.texts[1].x, 0);
+    EXPECT_EQ(s.currentY(), 3 * LineHeight);
 }
 
 TEST(SurfacePrinting, TextStartsWhereTheCallerPutTheCursor) {
-    FakeSurface s;
+    RecordingSurface s(CharWidth, CharWidth, LineHeight);
     s.setCurrentX(150);
     s.setCurrentY(2900);
     TextLine(s, "pH 7");
-    ASSERT_EQ(s.drawn.size(), 1u);
-    EXPECT_EQ(s.drawn[0].x, 150);
-    EXPECT_EQ(s.drawn[0].y, 2900);
+    ASSERT_EQ(s.texts.size(), 1u);
+    EXPECT_EQ(s.texts[0].x, 150);
+    EXPECT_EQ(s.texts[0].y, 2900);
     EXPECT_EQ(s.currentX(), 0);
-    EXPECT_EQ(s.currentY(), 2900 + FakeSurface::LineHeight);
+    EXPECT_EQ(s.currentY(), 2900 + LineHeight);
 }
 
 TEST(SurfacePrinting, ClsErasesAndReturnsToTheCorner) {
-    FakeSurface s;
+    RecordingSurface s(CharWidth, CharWidth, LineHeight);
     ZonedPair(s, "Titrant (mL)", "pH ");
     s.write(QStringLiteral("half a line"));
     s.cls();
     EXPECT_EQ(s.clears, 1);
-    EXPECT_TRUE(s.drawn.empty());
+    EXPECT_TRUE(s.texts.empty());
     EXPECT_EQ(s.currentX(), 0);
     EXPECT_EQ(s.currentY(), 0);
     TextLine(s, "End of data");
-    ASSERT_EQ(s.drawn.size(), 1u);
-    EXPECT_EQ(s.drawn[0].y, 0);
+    ASSERT_EQ(s.texts.size(), 1u);
+    EXPECT_EQ(s.texts[0].y, 0);
 }
 
 } // namespace

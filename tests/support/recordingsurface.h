@@ -2,14 +2,17 @@
 
 #include "session/printing.h"
 
+#include <QLocale>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
-namespace drevant::test {
+namespace drevant::testing {
 
 // A drawing surface that remembers what was drawn on it, for checking positions exactly.
-// Every character is `charWidth` twips wide; the zones use `averageWidth`.
+// Every character is `charWidth` twips wide; the zones use `averageWidth`. Numbers are printed
+// in the user's locale unless another is set.
 class RecordingSurface : public DrawingSurface {
 public:
     struct Text {
@@ -26,6 +29,9 @@ public:
     explicit RecordingSurface(double charWidth = 95, double averageWidth = 100,
                               double lineHeight = 200)
         : m_charWidth(charWidth), m_averageWidth(averageWidth), m_lineHeight(lineHeight) {}
+
+    void setLocale(const QLocale& locale) { m_locale = locale; }
+    QLocale locale() const override { return m_locale ? *m_locale : PrintTarget::locale(); }
 
     void setLineWidth(int pixels) override { m_width = pixels; }
     int lineWidth() const override { return m_width; }
@@ -80,6 +86,7 @@ protected:
 private:
     double m_charWidth, m_averageWidth, m_lineHeight;
     int m_width = 1;
+    std::optional<QLocale> m_locale;
 };
 
-} // namespace drevant::test
+} // namespace drevant::testing

@@ -1,7 +1,9 @@
 // The draining burette: the pictures read against their own graduations, and the level the
 // titration window's burette shows through presses, held frames, refusals and resets.
 #include "session/declarevars.h"
-#include "support/scripted.h"
+#include "support/gtestscriptedrandom.h"
+#include "support/recordinghost.h"
+#include "support/scriptedclock.h"
 #include "ui/applicationstyle.h"
 #include "ui/burettebutton.h"
 #include "ui/burettedrain.h"
@@ -215,8 +217,8 @@ protected:
     }
 
     DeclareVars vars;
-    test::ScriptedClock clock;
-    test::ScriptedRandom random{{0.1, 0.5, 0.5}};
+    testing::ScriptedClock clock;
+    testing::ScriptedRandom random{{0.1, 0.5, 0.5}};
     WindowManager windows{vars, random, clock};
 };
 

@@ -1,5 +1,6 @@
-#include "forms/dialogfixtures.h"
-#include "support/scripted.h"
+#include "support/exportdialogfixtures.h"
+#include "support/gtestscriptedrandom.h"
+#include "support/scriptedclock.h"
 #include "ui/drivelist.h"
 #include "ui/filelist.h"
 #include "ui/folderlist.h"
@@ -22,15 +23,14 @@
 namespace drevant {
 namespace {
 
-using exporttest::firstLine;
-using exporttest::folderEntries;
-using exporttest::loggedSession;
-using exporttest::sameSession;
-using exporttest::ScriptedRandom;
-using exporttest::TwoVolumes;
-
-const QByteArray WorkedKey = "E6912999B05D20A3308"; // the worked sample with draws below
-const std::vector<double> WorkedDraws{0.41, 0.25, 0.8};
+using testing::firstLine;
+using testing::folderEntries;
+using testing::loggedSession;
+using testing::sameSession;
+using testing::ScriptedRandom;
+using testing::TwoVolumes;
+using testing::WorkedDraws;
+using testing::WorkedKey;
 
 void unloadClosedWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -161,7 +161,7 @@ TEST_F(ExportDialogWindow, StartsAtTheStartLocationWithThePatternInTheBox) {
 
 TEST_F(ExportDialogWindow, TheFileListShowsTheFilesMatchingThePatternCaseIncluded) {
     for (const char* name : {"b.dat", "a.dat", "UPPER.DAT", "notes.txt", "x.dat.bak"})
-        ASSERT_TRUE(exporttest::writeBytes(runs() + "/" + name, "old"));
+        ASSERT_TRUE(testing::writeBytes(runs() + "/" + name, "old"));
     ASSERT_TRUE(QDir().mkpath(runs() + "/folder.dat"));
     open();
     openFolder(runs());
@@ -173,7 +173,7 @@ TEST_F(ExportDialogWindow, TheFileListShowsTheFilesMatchingThePatternCaseInclude
 }
 
 TEST_F(ExportDialogWindow, ClickingAFilePutsItsNameInTheBoxAndSavingReplacesIt) {
-    ASSERT_TRUE(exporttest::writeBytes(runs() + "/old.dat", "an earlier export\r\n"));
+    ASSERT_TRUE(testing::writeBytes(runs() + "/old.dat", "an earlier export\r\n"));
     open();
     openFolder(runs());
     clickFile("old.dat");
@@ -197,7 +197,7 @@ TEST_F(ExportDialogWindow, ASeparatorIsAddedOnlyWhereThePathLacksOne) {
 }
 
 TEST_F(ExportDialogWindow, TheFolderIsRememberedAcrossOpeningsWithAFreshName) {
-    ASSERT_TRUE(exporttest::writeBytes(runs() + "/old.dat", "x"));
+    ASSERT_TRUE(testing::writeBytes(runs() + "/old.dat", "x"));
     open();
     openFolder(runs());
     typeName("abc");
@@ -330,7 +330,7 @@ protected:
 
 TEST_P(SaveFailure, KeepsTheDialogOpenWithTheReasonAndChangesNothing) {
     const FailureRow& row = GetParam();
-    ASSERT_TRUE(exporttest::writeBytes(places.path("one/Documents/plain.txt"), "x"));
+    ASSERT_TRUE(testing::writeBytes(places.path("one/Documents/plain.txt"), "x"));
     ScriptedRandom noDraws; // a failed save draws nothing: any draw fails the test
     form = new Form3(vars, noDraws, places.locations());
     closedSpy = std::make_unique<QSignalSpy>(form.data(), &Form3::closed);
@@ -346,7 +346,7 @@ TEST_P(SaveFailure, KeepsTheDialogOpenWithTheReasonAndChangesNothing) {
         break;
     case Breakage::LockFolder:
         ASSERT_TRUE(QFile(runs()).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-        if (!exporttest::writesRefusedIn(runs()))
+        if (!testing::writesRefusedIn(runs()))
             GTEST_SKIP() << "this user may write into a read-only folder (running as root)";
         break;
     case Breakage::FolderIsAFile:
@@ -512,8 +512,8 @@ protected:
     void TearDown() override { unloadClosedWindows(); }
 
     DeclareVars vars = loggedSession();
-    test::ScriptedClock clock;
-    test::ScriptedRandom random;
+    testing::ScriptedClock clock;
+    testing::ScriptedRandom random{{}, testing::ScriptedRandom::RepeatLast};
     WindowManager windows{vars, random, clock};
 };
 

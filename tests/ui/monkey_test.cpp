@@ -4,7 +4,7 @@
 #include "export/exportfilereader.h"
 #include "export/samplekey.h"
 #include "session/declarevars.h"
-#include "support/scripted.h"
+#include "support/scriptedclock.h"
 #include "ui/applicationstyle.h"
 #include "ui/burettebutton.h"
 #include "ui/filelist.h"
@@ -327,7 +327,7 @@ private:
     QTemporaryDir m_dir;
     QString m_root;
     DeclareVars m_vars;
-    test::ScriptedClock m_clock;
+    testing::ScriptedClock m_clock;
     StandardRandom m_random; // the program's own generator, seeded from the scripted clock
     WindowManager m_windows{m_vars, m_random, m_clock};
     int m_savedFiles = 0;

@@ -1,5 +1,6 @@
 #include "forms/curveplot.h"
-#include "support/scripted.h"
+#include "support/gtestscriptedrandom.h"
+#include "support/scriptedclock.h"
 #include "ui/applicationstyle.h"
 #include "ui/burettebutton.h"
 #include "ui/form1.h"
@@ -66,9 +67,9 @@ protected:
     static constexpr Row Stopped{false, false, true, true, false, true};
 
     DeclareVars vars;
-    test::ScriptedClock clock;
+    testing::ScriptedClock clock;
     // Simple case 0 (strong acid), then its concentration and constant
-    test::ScriptedRandom random{{0.1, 0.5, 0.5}};
+    testing::ScriptedRandom random{{0.1, 0.5, 0.5}, testing::ScriptedRandom::RepeatLast};
     WindowManager windows{vars, random, clock};
 };
 
@@ -201,7 +202,7 @@ TEST_F(Program, BeginAgainComesBackAtSimpleAndStoredValues) {
     EXPECT_TRUE(f1->Simple->isChecked());
     for (const Number& n : vars.SampleParams)
         EXPECT_TRUE(n.identicalTo(Number::integer(0)));
-    random.draws = {0.9, 0.5, 0.5, 0.5}; // Simple case 2: the diprotic acid
+    random.script({0.9, 0.5, 0.5, 0.5}); // Simple case 2: the diprotic acid
     QTest::mouseClick(f1->InitialStart, Qt::LeftButton);
     unloadClosedWindows();
     Form2* again = windows.titrationWindow();

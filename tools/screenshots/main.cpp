@@ -2,6 +2,8 @@
 // what a student sees at each stage as PNG files. Needs no display (offscreen platform).
 #include "session/declarevars.h"
 #include "session/platform.h"
+#include "support/scriptedclock.h"
+#include "support/scriptedrandom.h"
 #include "ui/applicationstyle.h"
 #include "ui/burettebutton.h"
 #include "ui/burettedrain.h"
@@ -19,29 +21,8 @@
 #include <QTest>
 
 #include <cstdio>
-#include <deque>
 
 namespace {
-
-class ScriptClock : public drevant::Clock {
-public:
-    double now = 43200; // noon
-    double secondsSinceMidnight() override { return now; }
-};
-
-// Hands out a fixed list: the Simple recipe's weak acid, 0.005 mol/L with Ka = 1e-5.
-class ScriptRandom : public drevant::RandomSource {
-public:
-    std::deque<double> draws{0.5, 0.495, 0.2};
-    double next() override {
-        if (draws.empty())
-            return 0.5;
-        const double u = draws.front();
-        draws.pop_front();
-        return u;
-    }
-    void reseed(double) override {}
-};
 
 bool save(QWidget* window, const QDir& dir, const char* name) {
     QCoreApplication::processEvents();
@@ -62,8 +43,10 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(dir.path());
 
     drevant::DeclareVars session;
-    ScriptClock clock;
-    ScriptRandom random;
+    drevant::testing::ScriptedClock clock(43200); // noon
+    // The Simple recipe's weak acid, 0.005 mol/L with Ka = 1e-5; every later draw is 0.5.
+    drevant::testing::ScriptedRandom random({0.5, 0.495, 0.2, 0.5},
+                                            drevant::testing::ScriptedRandom::RepeatLast);
     drevant::WindowManager windows(session, random, clock);
     // The export dialog works in a folder of its own, the same on every machine.
     QDir exportDir(QStringLiteral("/tmp/drevant-screenshots/Chemistry 7B"));

@@ -1,7 +1,8 @@
 #pragma once
 
+// Needs the window-logic layer: only binaries that link drevant_forms include this.
 #include "forms/exportdialog.h"
-#include "export/exportfixtures.h"
+#include "support/exportfixtures.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-namespace drevant::exporttest {
+namespace drevant::testing {
 
 // Two volumes made of real folders, so the lists have something to show: "one" holds the
 // start location one/Documents (with a subfolder runs), "two" holds a folder data.
@@ -83,16 +84,4 @@ inline QByteArray firstLine(const QString& path) {
     return bytes.left(bytes.indexOf("\r\n"));
 }
 
-// Whether a write into `folder` would be refused: false when the user may write anyway
-// (root ignores permission bits).
-inline bool writesRefusedIn(const QString& folder) {
-    QFile probe(QDir(folder).filePath(QStringLiteral("probe")));
-    if (probe.open(QIODevice::WriteOnly)) {
-        probe.close();
-        probe.remove();
-        return false;
-    }
-    return true;
-}
-
-} // namespace drevant::exporttest
+} // namespace drevant::testing

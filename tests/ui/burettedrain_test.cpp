@@ -218,7 +218,7 @@ protected:
 
     DeclareVars vars;
     testing::ScriptedClock clock;
-    testing::ScriptedRandom random{{0.1, 0.5, 0.5}};
+    testing::ScriptedRandom random{{0.1, 0.5, 0.5}, testing::ScriptedRandom::RepeatLast};
     WindowManager windows{vars, random, clock};
 };
 

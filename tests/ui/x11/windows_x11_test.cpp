@@ -106,8 +106,8 @@ TEST_F(X11Windows, EveryWindowHandsItsBuretteIconToTheServer) {
     windows.openDifficultyWindow();
     Form3* dialog = openBeside({100, 100});
     ASSERT_NE(dialog, nullptr);
-    const QWidget* shown[] = {windows.difficultyWindow(), windows.titrationWindow(), dialog};
-    for (const QWidget* window : shown) {
+    QWidget* shown[] = {windows.difficultyWindow(), windows.titrationWindow(), dialog};
+    for (QWidget* window : shown) {
         ASSERT_NE(window, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
         const QString property = iconProperty(window);

@@ -87,7 +87,8 @@ bool AtomicFile::commit() {
         cancel();
         return false;
     }
-    if (::fsync(m_file.handle()) != 0) {
+    // On disk before the rename; a file system that cannot sync (EINVAL) is taken as it is.
+    if (::fsync(m_file.handle()) != 0 && errno != EINVAL && errno != ENOTSUP) {
         fail(errno);
         cancel();
         return false;

@@ -28,11 +28,6 @@ public:
 
     // Why the last step failed, in the system's words ("Permission denied").
     const QString& errorString() const { return m_error; }
-    // The temporary file's path while it exists (for tests), else empty.
-    const QString& temporaryPath() const { return m_temporaryPath; }
-
-    // Length in bytes of every temporary file name.
-    static constexpr int TemporaryNameBytes = 17;
 
 private:
     bool fail(int systemError);

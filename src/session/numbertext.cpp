@@ -116,7 +116,7 @@ QString twoDecimals(double value, const QLocale& locale) {
     const double fraction = std::frexp(magnitude, &exponent);
     const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53)); // < 2^53
     exponent -= 53;
-    std::uint64_t hundredths = 0;
+    std::uint64_t hundredths = 0; // stays 0 below 2^-4 hundredths
     if (exponent >= 0) {
         hundredths = (mantissa << exponent) * 100; // a whole number below 2^53: fits
     } else if (const int shift = -exponent; shift < 64) {
@@ -125,7 +125,7 @@ QString twoDecimals(double value, const QLocale& locale) {
         const std::uint64_t rest = scaled - (whole << shift);
         const std::uint64_t half = std::uint64_t{1} << (shift - 1);
         hundredths = whole + (rest >= half ? 1 : 0); // an exact half goes away from zero
-    }                                                // else below 2^-4 hundredths: 0.00
+    }
 
     return (hundredths == 0 ? QString() : sign) + QString::number(hundredths / 100) +
            decimalSeparator(locale) +

@@ -193,6 +193,22 @@ TEST_F(Bench, TapsAreRaisedToTheMinimumAndTheTwoHundredthIsRefused) {
     EXPECT_EQ(panel.joinedRows(), "Burette Empty, Try Again!!");
 }
 
+// Tap, tap, 0.875 s: the report prints the 64-bit reading 1.075, which is stored as
+// 1.07499999999999995559... mL; the table shows the nearest hundredth of that value, 1.07.
+TEST_F(Bench, TheTableRoundsTheStoredVolumeNotItsPrintedDigits) {
+    bench.Start_Click();
+    clock.now = 100;
+    press(0.0);
+    press(0.0);
+    press(0.875);
+    EXPECT_EQ(panel.row(1).at(1).text, " 1.075 ");
+    bench.ShowData_Click();
+    const char* volumes[] = {"0.00", "0.10", "0.20", "1.07"}; // points 1 to 4, in mL
+    for (int point = 1; point <= 4; ++point)
+        EXPECT_EQ(panel.row(point).at(0).text.toStdString(), volumes[point - 1])
+            << "point " << point;
+}
+
 struct BackwardsRow {
     const char* row;
     double pressedAt, releasedAt; // clock readings, seconds since midnight

@@ -1,12 +1,12 @@
 #include "exportwriter.h"
 
 #include "chemistry/phsolver.h"
+#include "export/atomicfile.h"
 #include "session/printing.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -71,8 +71,9 @@ std::optional<QString> pathProblem(const QString& path) {
         return saveError(path, QStringLiteral("the path is relative, a full path is needed"));
     if (path.endsWith(u'/'))
         return saveError(path, QStringLiteral("no file name was given"));
-    // The save writes to a temporary file with a shortened name, so a name too long for the
-    // file system would only fail at the final rename, after the filler step: check first.
+    // The save writes to a temporary file with a short name of its own, so a name too long
+    // for the file system would only fail at the final rename, after the filler step: check
+    // first.
     const QFileInfo info(path);
     if (QFile::encodeName(info.fileName()).size() > longestFileName(info.absolutePath()))
         return saveError(path, qt_error_string(ENAMETOOLONG));
@@ -188,17 +189,16 @@ ExportResult writeExportFile(const QString& path, DeclareVars& vars, RandomSourc
     if (const auto problem = pathProblem(path))
         return failure(*problem);
 
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(saveError(path, failureReason(file, errno)));
+    AtomicFile file(path);
+    if (!file.open())
+        return failure(saveError(path, file.errorString()));
 
     ExportResult result;
     fillZeroEntries(vars.SampleParams, random);
     result.KeyField = encodeKeyFields(vars.SampleParams);
     result.SampleKey = joinedKey(vars.SystemCode, result.KeyField);
 
-    TextFileTarget target(file, locale);
+    TextFileTarget target(file.device(), locale);
     TextLine(target, result.SampleKey);
     ZonedPair(target, NormalityLabel, LogValue(vars.TitrantNormality));
     ZonedPair(target, VolumeLabel, Number::real(vars.SampleVolumeL));
@@ -220,15 +220,15 @@ ExportResult writeExportFile(const QString& path, DeclareVars& vars, RandomSourc
     // write (a full disk, a size limit) for success, and the rename would then put a
     // truncated file in place of the old one.
     errno = 0;
-    const bool flushed = target.ok() && file.flush() && file.size() == file.pos();
+    const bool flushed =
+        target.ok() && file.device().flush() && file.device().size() == file.device().pos();
     if (!flushed) {
-        const QString reason = failureReason(file, errno);
-        file.cancelWriting();
+        const QString reason = failureReason(file.device(), errno);
+        file.cancel();
         return failure(saveError(path, reason), std::move(result));
     }
-    errno = 0;
     if (!file.commit())
-        return failure(saveError(path, failureReason(file, errno)), std::move(result));
+        return failure(saveError(path, file.errorString()), std::move(result));
     result.ok = true;
     return result;
 }

@@ -11,8 +11,6 @@ namespace drevant {
 
 namespace {
 
-constexpr float SecondsPerDay = 86400.0f;
-
 double labelNumber(const QString& text, const QLocale& locale) {
     // The labels only ever hold numbers this window wrote, in the user's format.
     return parseDecimal(text, locale).value_or(0.0);
@@ -144,8 +142,8 @@ void TitrationBench::Drevant_MouseUp() {
     m_state.PointIndex = static_cast<std::int16_t>(m_state.PointIndex + 1);
     const Number now = Number::single(static_cast<float>(m_clock.secondsSinceMidnight()));
     m_state.PressTime = now - m_state.PressTime;
-    if (m_state.PressTime < Number::integer(0)) // held across midnight: the clock wrapped
-        m_state.PressTime = m_state.PressTime + Number::single(SecondsPerDay);
+    // Every duration below the minimum counts as the minimum, a negative one too: a press
+    // held across midnight, or a clock set back while the burette was held.
     if (m_state.PressTime < Number::real(MinimumPressS))
         m_state.PressTime = Number::real(MinimumPressS);
     m_state.PressTotal = m_state.PressTotal + m_state.PressTime;

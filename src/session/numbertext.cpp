@@ -1,6 +1,7 @@
 #include "numbertext.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -97,22 +98,38 @@ std::optional<double> parseDecimal(const QString& text, const QLocale& locale) {
 }
 
 QString twoDecimals(double value, const QLocale& locale) {
-    const double hundredths = std::round(value * 100.0); // std::round: half away from zero
-    const bool negative = hundredths < 0;
-    QString out = negative ? QStringLiteral("-") : QString();
     if (std::isnan(value))
         return QStringLiteral("NAN");
     if (std::isinf(value))
-        return out + QStringLiteral("INF");
-    // Past the range of a 64-bit integer every double is a whole number (it is above 2^53),
-    // so its digits are written as they are, with ".00".
-    if (std::fabs(hundredths) >= 9.0e18)
-        return out + QString::number(std::fabs(value), 'f', 0) + decimalSeparator(locale) +
+        return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+    const double magnitude = std::fabs(value);
+    const QString sign = value < 0 ? QStringLiteral("-") : QString();
+    // From 2^53 on every double is a whole number: its digits are written as they are.
+    if (magnitude >= 9007199254740992.0)
+        return sign + QString::number(magnitude, 'f', 0) + decimalSeparator(locale) +
                QStringLiteral("00");
-    const long long whole = std::llabs(static_cast<long long>(hundredths));
-    out += QString::number(whole / 100) + decimalSeparator(locale) +
-           QStringLiteral("%1").arg(whole % 100, 2, 10, QLatin1Char('0'));
-    return out;
+
+    // The value is exactly mantissa * 2^exponent. Its hundredths are rounded in integers on
+    // that exact value, so a value just below a half rounds down however close it is (a
+    // product with 100 in floating point could round it up to the half first).
+    int exponent = 0;
+    const double fraction = std::frexp(magnitude, &exponent);
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53)); // < 2^53
+    exponent -= 53;
+    std::uint64_t hundredths = 0; // stays 0 below 2^-4 hundredths
+    if (exponent >= 0) {
+        hundredths = (mantissa << exponent) * 100; // a whole number below 2^53: fits
+    } else if (const int shift = -exponent; shift < 64) {
+        const std::uint64_t scaled = mantissa * 100; // below 2^60
+        const std::uint64_t whole = scaled >> shift;
+        const std::uint64_t rest = scaled - (whole << shift);
+        const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+        hundredths = whole + (rest >= half ? 1 : 0); // an exact half goes away from zero
+    }
+
+    return (hundredths == 0 ? QString() : sign) + QString::number(hundredths / 100) +
+           decimalSeparator(locale) +
+           QStringLiteral("%1").arg(hundredths % 100, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace drevant

@@ -1,11 +1,18 @@
 #pragma once
 
+#include <QIcon>
+
 class QApplication;
 
 namespace drevant {
 
 // The font and names every run of the program uses, so text metrics (and with them the
 // print zones and screenshots) are the same on every machine.
+// Also sets the program's burette icon for every window.
 void applyApplicationStyle(QApplication& app);
+
+// The program's burette icon, drawn at the sizes title bars and task switchers ask for. Made
+// once and kept as the application's window icon.
+QIcon applicationIcon();
 
 } // namespace drevant

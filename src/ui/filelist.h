@@ -5,7 +5,8 @@
 namespace drevant {
 
 // A file list: the files of its `Path` whose names match `Pattern` ("*.dat"), compared with
-// case, as the save names them. Hidden files are left out.
+// case, as the save names them. Names that begin with a dot are listed too: an empty name in
+// the box saves ".dat".
 class FileList : public QListWidget {
     Q_OBJECT
 public:
@@ -18,12 +19,15 @@ public:
     QString FileName() const;
 
 signals:
-    // The user clicked a file or moved the selection to one.
+    // The user picked a file: a mouse click on it, or a key that moved the selection to it
+    // (arrows, Home/End, page keys, a typed letter). Never for the focus arriving or a fill.
     void fileClicked();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QString m_path;
-    bool m_filling = false;
 };
 
 } // namespace drevant

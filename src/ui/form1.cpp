@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "ui/applicationstyle.h"
 #include "ui/commandbutton.h"
 #include "ui/twips.h"
 
@@ -12,6 +13,7 @@ namespace drevant {
 Form1::Form1(DeclareVars& vars, RandomSource& random, Clock& clock, WindowHost& host)
     : m_form(vars, random, clock, host) {
     setWindowTitle(QStringLiteral("Choose a titration"));
+    setWindowIcon(applicationIcon());
     setFixedSize(twipsToPixels(2625), twipsToPixels(2100));
 
     Simple = new QRadioButton(QStringLiteral("Simple System"), this);

@@ -46,8 +46,9 @@ public:
     // Keeps the burette's pictures on the level of the titration.
     BuretteDrain& drain() { return *m_drain; }
 
-    // The font of the message panel: small enough that the longest report (three warning
-    // lines and five report lines) and a full data page fit the panel.
+    // The font of the message panel: narrow enough that every report line, 15-digit readings
+    // included, ends inside the panel, and the longest report (three warning lines and five
+    // report lines) and a full data page fit its height.
     static QFont messagePanelFont();
 
 signals:

@@ -1,5 +1,6 @@
 #include "form3.h"
 
+#include "ui/applicationstyle.h"
 #include "ui/commandbutton.h"
 #include "ui/drivelist.h"
 #include "ui/filelist.h"
@@ -76,6 +77,7 @@ Form3::~Form3() = default;
 
 void Form3::buildControls() {
     setWindowTitle(QStringLiteral("Export Data"));
+    setWindowIcon(applicationIcon());
     setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
 
     // Created first, so that every control lies in front of it.

@@ -4,7 +4,10 @@
 #include "ui/form2.h"
 #include "ui/form3.h"
 
+#include "forms/windowplacement.h"
+
 #include <QGuiApplication>
+#include <QScreen>
 
 namespace drevant {
 
@@ -31,6 +34,18 @@ template <typename Window> void closeWindow(QPointer<Window>& window) {
     w->setEnabled(false);
     w->hide();
     w->deleteLater();
+}
+
+// Moves a window that is about to be shown beside `anchor`, on the anchor's screen. The
+// window has no frame yet, so it is taken to get a frame like the anchor's.
+void placeBeside(QWidget* window, const QWidget* anchor) {
+    const QScreen* screen = anchor->screen();
+    if (!screen)
+        return;
+    const QRect anchorFrame = anchor->frameGeometry();
+    const QSize frameExtra = anchorFrame.size() - anchor->geometry().size();
+    window->move(
+        besidePosition(anchorFrame, window->size() + frameExtra, screen->availableGeometry()));
 }
 
 } // namespace
@@ -82,6 +97,8 @@ void WindowManager::openExportDialog() {
                 m_form2->setVisible(true);
             }
         });
+        if (m_form2 && m_form2->isVisible()) // beside the titration window, not on it
+            placeBeside(m_form3, m_form2);
     }
     openWindow(m_form3); // an open dialog is only brought forward, its contents unchanged
 }

@@ -2,6 +2,8 @@
 
 #include "curve.h"
 
+#include "names.h"
+
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
@@ -9,11 +11,22 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSaveFile>
+
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <vector>
 
 namespace drevant::keytool {
+
+// Colours that readers with any common colour-vision deficiency tell apart (the Okabe-Ito
+// set); every mark also differs in shape or dash, so none depends on colour alone.
+const QColor CurveColour(0, 114, 178);         // blue, solid
+const QColor AfterExportColour(0, 158, 115);   // bluish green, dashed
+const QColor PointColour(230, 159, 0);         // orange, open circles
+const QColor SuspectColour(204, 121, 167);     // reddish purple, filled triangles
+const QColor EquivalenceColour(110, 110, 110); // grey, dashed
 
 namespace {
 
@@ -24,9 +37,9 @@ constexpr int PlotCurveDivisions = 2000; // 0.01 mL: the steep parts are drawn s
 // The plot area inside the image, in pixels.
 const QRectF Area(QPointF(72, 74), QPointF(PlotWidth - 28, PlotHeight - 62));
 
-const QColor CurveColour(31, 95, 191);
-const QColor PointColour(217, 72, 15);
-const QColor EquivalenceColour(43, 138, 62);
+// PNG at zlib level 1: a plot of lines and text compresses nearly as well as at the default
+// level, several times faster (QImageWriter's quality 80 is level 1).
+constexpr int PngQuality = 80;
 const QColor GridColour(226, 226, 226);
 const QColor TextColour(33, 33, 33);
 const QColor FaintTextColour(90, 90, 90);
@@ -91,10 +104,8 @@ void drawAxes(QPainter& p) {
 void drawTitle(QPainter& p, const AnalysedInput& input) {
     const DecodedSample& s = *input.sample;
     const QString name = input.fromFile ? QFileInfo(input.name).fileName() : input.key;
-    const QString title = QStringLiteral("%1 — System %2: %3")
-                              .arg(shownName(name))
-                              .arg(s.letter)
-                              .arg(systemDescription(s.letter));
+    const QString title = shownName(name) + QStringLiteral(" — System ") + QString(s.letter) +
+                          QStringLiteral(": ") + systemDescription(s.letter);
     // The largest bold size at which the title fits, elided only below 12 pixels.
     const double available = PlotWidth - Area.left() - 20;
     int pixels = 17;
@@ -105,18 +116,23 @@ void drawTitle(QPainter& p, const AnalysedInput& input) {
     p.drawText(QPointF(Area.left(), 28), QFontMetrics(p.font()).elidedText(
                                              title, Qt::ElideMiddle, static_cast<int>(available)));
 
-    QString detail = QStringLiteral("Key %1   ·   titrant %2 N   ·   sample %3 mL")
-                         .arg(shownName(input.key))
-                         .arg(QString::number(*input.normality, 'g', 15))
-                         .arg(QString::number(*input.sampleVolumeL * 1000, 'g', 15));
-    if (input.fromFile)
-        detail += QStringLiteral("   ·   %1 logged points").arg(input.points.size());
+    QString detail =
+        QStringLiteral("Key ") + shownName(input.key) + QStringLiteral("   ·   titrant ") +
+        QString::number(*input.normality, 'g', 15) + QStringLiteral(" N   ·   sample ") +
+        QString::number(*input.sampleVolumeL * 1000, 'g', 15) + QStringLiteral(" mL");
+    if (input.fromFile) {
+        detail += QStringLiteral("   ·   ") + QString::number(input.points.size()) +
+                  QStringLiteral(" logged points");
+        if (input.check.suspect > 0)
+            detail += QStringLiteral(", ") + QString::number(input.check.suspect) +
+                      QStringLiteral(" suspect");
+    }
     p.setFont(font(13));
     p.setPen(FaintTextColour);
     p.drawText(QPointF(Area.left(), 52), detail);
 }
 
-void drawCurve(QPainter& p, const std::vector<CurvePoint>& curve) {
+void drawCurve(QPainter& p, const std::vector<CurvePoint>& curve, const QPen& pen) {
     QPainterPath path;
     for (std::size_t i = 0; i < curve.size(); ++i) {
         const QPointF pt = toPixels(curve[i].volumeL * 1000, curve[i].ph);
@@ -125,16 +141,48 @@ void drawCurve(QPainter& p, const std::vector<CurvePoint>& curve) {
         else
             path.lineTo(pt);
     }
-    p.setPen(QPen(CurveColour, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(pen);
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
 }
 
-void drawPoints(QPainter& p, const AnalysedInput& input) {
+QPen truePen() {
+    return QPen(CurveColour, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+QPen afterExportPen() {
+    QPen pen(AfterExportColour, 2.2, Qt::CustomDashLine, Qt::FlatCap, Qt::RoundJoin);
+    pen.setDashPattern({4, 2.5});
+    return pen;
+}
+
+void drawCircleMark(QPainter& p, QPointF at) {
     p.setPen(QPen(PointColour, 1.8));
     p.setBrush(QColor(255, 255, 255, 170));
-    for (const ExportPoint& pt : input.points)
-        p.drawEllipse(toPixels(pt.volumeL * 1000, pt.ph), 4.2, 4.2);
+    p.drawEllipse(at, 4.2, 4.2);
+}
+
+void drawSuspectMark(QPainter& p, QPointF at) {
+    const QPointF triangle[3] = {at + QPointF(0, -7.5), at + QPointF(6.5, 4.5),
+                                 at + QPointF(-6.5, 4.5)};
+    p.setPen(QPen(QColor(60, 20, 50), 1.2));
+    p.setBrush(SuspectColour);
+    p.drawPolygon(triangle, 3);
+}
+
+void drawPoints(QPainter& p, const AnalysedInput& input) {
+    const auto& checked = input.check.points;
+    for (std::size_t k = 0; k < input.points.size(); ++k) {
+        const ExportPoint& pt = input.points[k];
+        const bool suspect = k < checked.size() && checked[k].verdict == PointVerdict::Suspect;
+        if (!suspect)
+            drawCircleMark(p, toPixels(pt.volumeL * 1000, pt.ph));
+    }
+    // Suspect points last, on top of the others.
+    for (std::size_t k = 0; k < checked.size() && k < input.points.size(); ++k) {
+        if (checked[k].verdict == PointVerdict::Suspect)
+            drawSuspectMark(p, toPixels(input.points[k].volumeL * 1000, input.points[k].ph));
+    }
 }
 
 // The dashed lines first, then their labels, stacked downwards where they would overlap, so
@@ -214,17 +262,22 @@ QRectF legendPlace(QSizeF size, const AnalysedInput& input, const std::vector<Cu
 void drawLegend(QPainter& p, const AnalysedInput& input, const std::vector<CurvePoint>& curve) {
     p.setFont(font(12));
     const QFontMetrics fm(p.font());
-    QStringList entries{QStringLiteral("True curve (decoded key, SolvePh)")};
+    enum class Mark { TrueCurve, AfterExport, Points, Suspect, Equivalence };
+    std::vector<std::pair<Mark, QString>> entries{{Mark::TrueCurve, QStringLiteral("true curve")}};
+    if (input.check.afterExport > 0)
+        entries.push_back({Mark::AfterExport, QStringLiteral("after the export")});
     if (input.fromFile)
-        entries << QStringLiteral("Student's logged points");
+        entries.push_back({Mark::Points, QStringLiteral("student's points")});
+    if (input.check.suspect > 0)
+        entries.push_back({Mark::Suspect, QStringLiteral("suspect points")});
     if (!input.equivalences.empty())
-        entries << QStringLiteral("Equivalence volume");
+        entries.push_back({Mark::Equivalence, QStringLiteral("equivalence volume")});
     double textWidth = 0;
-    for (const QString& e : entries)
-        textWidth = std::max<double>(textWidth, fm.horizontalAdvance(e));
+    for (const auto& e : entries)
+        textWidth = std::max<double>(textWidth, fm.horizontalAdvance(e.second));
     const double rowHeight = fm.height() + 6;
-    const QRectF box =
-        legendPlace(QSizeF(textWidth + 52, entries.size() * rowHeight + 8), input, curve);
+    const QRectF box = legendPlace(
+        QSizeF(textWidth + 52, static_cast<double>(entries.size()) * rowHeight + 8), input, curve);
     p.setPen(QPen(QColor(180, 180, 180), 1));
     p.setBrush(QColor(255, 255, 255, 235));
     p.drawRect(box);
@@ -232,21 +285,28 @@ void drawLegend(QPainter& p, const AnalysedInput& input, const std::vector<Curve
     double y = box.top() + 4 + rowHeight / 2;
     const double sampleLeft = box.left() + 10;
     const double sampleRight = box.left() + 38;
-    for (const QString& e : entries) {
-        if (e.startsWith(QStringLiteral("True"))) {
-            p.setPen(QPen(CurveColour, 2.2));
+    const QPointF middle((sampleLeft + sampleRight) / 2, 0);
+    for (const auto& [mark, text] : entries) {
+        switch (mark) {
+        case Mark::TrueCurve:
+        case Mark::AfterExport:
+            p.setPen(mark == Mark::TrueCurve ? truePen() : afterExportPen());
             p.drawLine(QPointF(sampleLeft, y), QPointF(sampleRight, y));
-        } else if (e.startsWith(QStringLiteral("Student"))) {
-            p.setPen(QPen(PointColour, 1.8));
-            p.setBrush(Qt::white);
-            p.drawEllipse(QPointF((sampleLeft + sampleRight) / 2, y), 4.2, 4.2);
-        } else {
+            break;
+        case Mark::Points:
+            drawCircleMark(p, QPointF(middle.x(), y));
+            break;
+        case Mark::Suspect:
+            drawSuspectMark(p, QPointF(middle.x(), y + 1));
+            break;
+        case Mark::Equivalence:
             p.setPen(QPen(EquivalenceColour, 1.6, Qt::DashLine));
-            p.drawLine(QPointF((sampleLeft + sampleRight) / 2, y - rowHeight / 2 + 3),
-                       QPointF((sampleLeft + sampleRight) / 2, y + rowHeight / 2 - 3));
+            p.drawLine(QPointF(middle.x(), y - rowHeight / 2 + 3),
+                       QPointF(middle.x(), y + rowHeight / 2 - 3));
+            break;
         }
         p.setPen(TextColour);
-        p.drawText(QPointF(sampleRight + 8, y + fm.ascent() / 2.0 - 2), e);
+        p.drawText(QPointF(sampleRight + 8, y + fm.ascent() / 2.0 - 2), text);
         y += rowHeight;
     }
 }
@@ -271,12 +331,40 @@ QImage renderPlot(const AnalysedInput& input) {
     p.setClipRect(Area);
     const auto curve = trueCurve(decodedSampleTable(*input.sample), *input.sampleVolumeL,
                                  *input.normality, PlotCurveDivisions);
-    drawCurve(p, curve);
+    if (input.check.afterExport > 0) {
+        drawCurve(p,
+                  trueCurve(afterExportTable(*input.sample), *input.sampleVolumeL, *input.normality,
+                            PlotCurveDivisions),
+                  afterExportPen());
+    }
+    drawCurve(p, curve, truePen());
     drawEquivalences(p, input);
     p.restore();
     drawPoints(p, input); // not clipped: a point at 0 mL sits on the axis
     drawLegend(p, input, curve);
     return image;
+}
+
+std::optional<QString> plotTargetProblem(const QString& target, const QStringList& inputs) {
+    if (!target.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        return QStringLiteral("a plot is written only to a name ending in .png");
+    if (QFile::encodeName(target) != nameBytes(target))
+        return QStringLiteral("a plot is written only to a name in UTF-8");
+    struct stat targetStat {};
+    if (::stat(nameBytes(target).constData(), &targetStat) != 0)
+        return std::nullopt; // a new file
+    if (S_ISDIR(targetStat.st_mode))
+        return QStringLiteral("is a folder, not a picture");
+    if (!S_ISREG(targetStat.st_mode))
+        return QStringLiteral("is not a regular file (a device, pipe or socket): no plot is "
+                              "written there");
+    for (const QString& input : inputs) {
+        struct stat inputStat {};
+        if (::stat(nameBytes(input).constData(), &inputStat) == 0 &&
+            inputStat.st_dev == targetStat.st_dev && inputStat.st_ino == targetStat.st_ino)
+            return QStringLiteral("is one of the input files: no plot is written over it");
+    }
+    return std::nullopt;
 }
 
 std::optional<QString> savePlot(const AnalysedInput& input, const QString& pngPath) {
@@ -285,10 +373,25 @@ std::optional<QString> savePlot(const AnalysedInput& input, const QString& pngPa
     if (!input.sample || !input.normality || !input.sampleVolumeL)
         return QStringLiteral("cannot draw the plot: the titrant normality and sample volume are "
                               "not known");
-    QImageWriter writer(pngPath, "png");
-    if (!writer.write(renderPlot(input)))
-        return QStringLiteral("cannot write the plot %1: %2")
-            .arg(shownName(pngPath), writer.errorString());
+    const QImage image = renderPlot(input);
+    // Written to a temporary file in the same folder and renamed over the name only when
+    // complete: a failed write leaves an existing picture as it was.
+    QSaveFile file(pngPath);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return QStringLiteral("cannot write the plot ") + shownName(pngPath) +
+               QStringLiteral(": ") + file.errorString();
+    }
+    QImageWriter writer(&file, "png");
+    writer.setQuality(PngQuality);
+    if (!writer.write(image)) {
+        file.cancelWriting();
+        return QStringLiteral("cannot write the plot ") + shownName(pngPath) +
+               QStringLiteral(": ") + writer.errorString();
+    }
+    if (!file.commit()) {
+        return QStringLiteral("cannot write the plot ") + shownName(pngPath) +
+               QStringLiteral(": ") + file.errorString();
+    }
     return std::nullopt;
 }
 

@@ -116,6 +116,29 @@ TEST_F(ToolSafety, PlotNamedLikeAHandInLeavesItAlone) {
     EXPECT_EQ(fileBytes(anna), before);
 }
 
+// --plot-dir: a picture whose name is an input, or a FIFO, is refused for that input alone.
+TEST_F(ToolSafety, PlotDirSkipsInputsAndFifos) {
+    const QString bob = path(QStringLiteral("bob.png")); // an export file named like a picture
+    const QString anna = path(QStringLiteral("anna.dat"));
+    const QString carl = path(QStringLiteral("carl.dat"));
+    writeStudentFile(bob, 1, 200.0);
+    writeStudentFile(anna, 0, 100.0);
+    writeStudentFile(carl, 2, 300.0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(QStringLiteral("anna.png"))).constData(), 0600), 0);
+    const QByteArray bobBefore = fileBytes(bob);
+    const auto run = runTool({QStringLiteral("--plot-dir"), m_dir.path(), bob, anna, carl},
+                             QProcessEnvironment::systemEnvironment(), 20000);
+    ASSERT_TRUE(run.finished) << "the tool hung";
+    EXPECT_EQ(run.exitCode, ExitSomeFailed);
+    const QStringList lines = run.errLines();
+    ASSERT_EQ(lines.size(), 2) << run.err.toStdString();
+    EXPECT_TRUE(lines[0].contains(QLatin1String("one of the input files")))
+        << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].contains(QLatin1String("not a regular file"))) << lines[1].toStdString();
+    EXPECT_EQ(fileBytes(bob), bobBefore);
+    EXPECT_EQ(QImage(path(QStringLiteral("carl.png"))).size(), QSize(900, 600));
+}
+
 // A plot in upper case is fine, and replaces an older picture of that name.
 TEST_F(ToolSafety, PlotReplacesAnOlderPicture) {
     const QString anna = path(QStringLiteral("anna.dat"));

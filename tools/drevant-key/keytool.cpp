@@ -150,13 +150,15 @@ int Run::inputs() {
     std::vector<int> order(analysed.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = static_cast<int>(i);
+    const std::vector<FileIdentity> inputFiles =
+        m_options.plotDir ? fileIdentities(m_options.inputs) : std::vector<FileIdentity>{};
     const std::vector<QString> plotErrors =
         QtConcurrent::blockingMapped<std::vector<QString>>(order, [&](int i) -> QString {
             const QString& png = pngs[static_cast<std::size_t>(i)];
             if (png.isEmpty())
                 return QString();
             if (m_options.plotDir) {
-                if (const auto problem = plotTargetProblem(png, m_options.inputs))
+                if (const auto problem = plotTargetProblem(png, inputFiles))
                     return shownName(png) + QStringLiteral(": ") + *problem;
             }
             return savePlot(analysed[static_cast<std::size_t>(i)], png).value_or(QString());

@@ -375,7 +375,23 @@ QImage renderPlot(const AnalysedInput& input) {
     return image;
 }
 
+std::vector<FileIdentity> fileIdentities(const QStringList& names) {
+    std::vector<FileIdentity> out;
+    for (const QString& name : names) {
+        struct stat st {};
+        if (::stat(nameBytes(name).constData(), &st) == 0)
+            out.push_back({static_cast<unsigned long long>(st.st_dev),
+                           static_cast<unsigned long long>(st.st_ino)});
+    }
+    return out;
+}
+
 std::optional<QString> plotTargetProblem(const QString& target, const QStringList& inputs) {
+    return plotTargetProblem(target, fileIdentities(inputs));
+}
+
+std::optional<QString> plotTargetProblem(const QString& target,
+                                         const std::vector<FileIdentity>& inputs) {
     if (!target.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
         return QStringLiteral("a plot is written only to a name ending in .png");
     if (QFile::encodeName(target) != nameBytes(target))
@@ -388,12 +404,10 @@ std::optional<QString> plotTargetProblem(const QString& target, const QStringLis
     if (!S_ISREG(targetStat.st_mode))
         return QStringLiteral("is not a regular file (a device, pipe or socket): no plot is "
                               "written there");
-    for (const QString& input : inputs) {
-        struct stat inputStat {};
-        if (::stat(nameBytes(input).constData(), &inputStat) == 0 &&
-            inputStat.st_dev == targetStat.st_dev && inputStat.st_ino == targetStat.st_ino)
-            return QStringLiteral("is one of the input files: no plot is written over it");
-    }
+    const FileIdentity self{static_cast<unsigned long long>(targetStat.st_dev),
+                            static_cast<unsigned long long>(targetStat.st_ino)};
+    if (std::find(inputs.begin(), inputs.end(), self) != inputs.end())
+        return QStringLiteral("is one of the input files: no plot is written over it");
     return std::nullopt;
 }
 

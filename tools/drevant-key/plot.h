@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace drevant::keytool {
 
@@ -36,6 +37,16 @@ QPointF plotPosition(double ml, double ph);
 // Why a plot must not be written to `target`, or nothing: it must end in ".png" (any case),
 // and must not be a folder, a FIFO or a device, nor one of the `inputs`.
 std::optional<QString> plotTargetProblem(const QString& target, const QStringList& inputs);
+
+// The same with the inputs' identities (device and inode) found once, for many targets.
+struct FileIdentity {
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+std::vector<FileIdentity> fileIdentities(const QStringList& names);
+std::optional<QString> plotTargetProblem(const QString& target,
+                                         const std::vector<FileIdentity>& inputs);
 
 // Renders and writes the plot as PNG, atomically; an error message when that fails.
 std::optional<QString> savePlot(const AnalysedInput& input, const QString& pngPath);

@@ -55,8 +55,19 @@ QImage paletteImage(const QImage& source) {
         index.insert(byCount[i].second, static_cast<uchar>(i));
         table << byCount[i].second;
     }
+    // A rarer colour is drawn in the nearest kept one; colours within one 8 x 8 x 8 cell of
+    // the colour cube share the answer found for the first of them (at most 7 units off
+    // per channel), which keeps this cheap on the thousands of antialiased shades.
+    QHash<int, uchar> nearestInCell;
     for (std::size_t i = MaxColours; i < byCount.size(); ++i) {
         const QRgb colour = byCount[i].second;
+        const int cell =
+            (qRed(colour) >> 3) << 10 | (qGreen(colour) >> 3) << 5 | (qBlue(colour) >> 3);
+        const auto known = nearestInCell.constFind(cell);
+        if (known != nearestInCell.cend()) {
+            index.insert(colour, known.value());
+            continue;
+        }
         int best = 0;
         int bestDistance = distance(colour, table[0]);
         for (int k = 1; k < table.size() && bestDistance > 0; ++k) {
@@ -66,6 +77,7 @@ QImage paletteImage(const QImage& source) {
                 bestDistance = d;
             }
         }
+        nearestInCell.insert(cell, static_cast<uchar>(best));
         index.insert(colour, static_cast<uchar>(best));
     }
 

@@ -35,7 +35,7 @@ namespace {
 constexpr double MaxMl = BuretteCapacityMl;
 constexpr double MaxPh = 14.0;
 constexpr int PlotCurveDivisions = 2000; // 0.01 mL: the steep parts are drawn smoothly
-constexpr int CoarseStride = 5;          // 0.05 mL where the curve is flat
+constexpr int CoarseStride = 10;         // 0.1 mL where the curve is flat
 constexpr double FlatPh = 0.08;          // a rise below this between coarse points: flat
 
 // The plot area inside the image, in pixels.
@@ -136,9 +136,9 @@ void drawTitle(QPainter& p, const AnalysedInput& input) {
     p.drawText(QPointF(Area.left(), 52), detail);
 }
 
-// The curve at 0.01 mL steps where it is steep and 0.05 mL where it is flat (a rise of less
+// The curve at 0.01 mL steps where it is steep and 0.1 mL where it is flat (a rise of less
 // than FlatPh, under 3 pixels): every point is SolvePh's own value at its volume, but the
-// flat stretches, most of a curve, cost a fifth of the solves.
+// flat stretches, most of a curve, cost a tenth of the solves.
 std::vector<CurvePoint> plotCurve(const SampleTable& table, double sampleVolumeL,
                                   double normality) {
     const double stepL = 0.1 / 10000; // as trueCurve with PlotCurveDivisions divisions
@@ -347,15 +347,31 @@ QPointF plotPosition(double ml, double ph) {
     return toPixels(ml, ph);
 }
 
-QImage renderPlot(const AnalysedInput& input) {
-    QImage image(PlotWidth, PlotHeight, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    if (!input.sample || !input.normality || !input.sampleVolumeL)
+// The axes, grid and their labels are the same in every plot: drawn once (the first plot
+// of a run, on whichever thread) and copied.
+const QImage& axesImage() {
+    static const QImage axes = [] {
+        QImage image(PlotWidth, PlotHeight, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        drawAxes(p);
         return image;
+    }();
+    return axes;
+}
+
+QImage renderPlot(const AnalysedInput& input) {
+    if (!input.sample || !input.normality || !input.sampleVolumeL) {
+        QImage blank(PlotWidth, PlotHeight, QImage::Format_RGB32);
+        blank.fill(Qt::white);
+        return blank;
+    }
+    QImage image = axesImage().copy();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    drawAxes(p);
     drawTitle(p, input);
     p.save();
     p.setClipRect(Area);

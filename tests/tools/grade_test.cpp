@@ -4,6 +4,7 @@
 #include "answersheet.h"
 #include "grade.h"
 #include "keyreport.h"
+#include "names.h"
 
 #include <QTemporaryDir>
 
@@ -94,6 +95,15 @@ TEST(AnswerSheet, WithoutAFileColumnIsRefused) {
     EXPECT_FALSE(r.sheet);
     EXPECT_TRUE(r.error.contains(QLatin1String("\"file\""))) << r.error.toStdString();
     EXPECT_FALSE(parseAnswerSheet(QByteArray()).sheet);
+}
+
+// A sheet saved in an 8-bit code page: its file names still name the files, byte for byte.
+TEST(AnswerSheet, NamesThatAreNotUtf8KeepTheirBytes) {
+    const auto r = parseAnswerSheet("file;acid1_mol_l\r\nJ\xF6rg.dat;0,5\r\n");
+    ASSERT_TRUE(r.sheet) << r.error.toStdString();
+    ASSERT_EQ(r.sheet->rows.size(), 1u);
+    EXPECT_EQ(nameBytes(r.sheet->rows[0].file), QByteArray("J\xF6rg.dat"));
+    EXPECT_EQ(r.sheet->rows[0].values[0].number, 0.5);
 }
 
 // A decoded input of a key at 0.1 N and 50 mL.

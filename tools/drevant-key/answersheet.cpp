@@ -1,6 +1,6 @@
 #include "answersheet.h"
 
-#include <QStringDecoder>
+#include "names.h"
 
 #include <cmath>
 
@@ -132,12 +132,9 @@ AnswerSheetReading parseAnswerSheet(const QByteArray& raw) {
     QByteArray bytes = raw;
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError()) {
-        // Some spreadsheets save in the system's 8-bit code page; Latin-1 keeps every byte.
-        text = QString::fromLatin1(bytes);
-    }
+    // Bytes that are not UTF-8 (a sheet saved in an 8-bit code page) are kept as they are,
+    // so file names in that code page still name their files.
+    const QString text = nameFromBytes(bytes);
     const std::vector<Record> all = records(text, separatorOf(text));
     if (all.empty())
         return {std::nullopt, QStringLiteral("the sheet is empty")};

@@ -44,7 +44,8 @@ struct AnswerSheetReading {
 
 // Reads an answer sheet as spreadsheets save it: "," or ";" between cells (the header row
 // decides), fields in double quotes (with "" for a quote, and separators or line breaks
-// inside), UTF-8 with or without a byte-order mark, lines ended by CR LF or LF. The header
+// inside), UTF-8 with or without a byte-order mark (bytes that are not UTF-8 are kept as
+// the bytes of file names, see nameFromBytes), lines ended by CR LF or LF. The header
 // must name the `file` column; the other columns are found by their names in any order,
 // unknown ones are ignored and missing ones count as not reported. Rows without a file name
 // are skipped. At most MaxAnswerSheetBytes are read.

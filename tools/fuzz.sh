@@ -5,7 +5,7 @@
 # properties; the input is saved and its path printed.
 #   bash tools/fuzz.sh [seconds per target]      (default 60)
 #   DREVANT_FUZZ_BUILD_DIR  build folder (default: build-fuzz)
-#   DREVANT_FUZZ_TARGETS    targets to run (default: all four, see below)
+#   DREVANT_FUZZ_TARGETS    targets to run (default: all five, see below)
 # The corpus in fuzz/corpus is never written to: new inputs found go to a temporary copy.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,8 +27,9 @@ cmake --build "$build_dir" -j "$(nproc)"
 # Target name and the longest input it is given (bytes). A real export file of 1000 points
 # has about 40 KB; the round trip reads under 1 KB of its input, the rest is ignored.
 declare -A max_len=([samplekey]=65536 [numbertext]=65536 [exportfile]=262144
-                    [exportroundtrip]=4096)
-read -r -a targets <<< "${DREVANT_FUZZ_TARGETS:-samplekey numbertext exportfile exportroundtrip}"
+                    [exportroundtrip]=4096 [answersheet]=65536)
+read -r -a targets <<< \
+    "${DREVANT_FUZZ_TARGETS:-samplekey numbertext exportfile exportroundtrip answersheet}"
 
 export ASAN_OPTIONS=detect_leaks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -50,26 +50,29 @@ inline constexpr int MaxExportDataLines = 1000;
 inline constexpr int MaxExportLineLength = 200;
 
 // The sample key: the system letter, then one field per entry of the sample table, each the
-// rounded field value in hexadecimal. A concentration P (mol/L) is stored as scale * P; a
-// dissociation constant K as scale * (offset - log10 K), that is scale * (offset + pK).
+// rounded field value in hexadecimal. The one table of scales that both the encoding and the
+// decoding read:
+//   concentrations:      field = scale x P                   (scale 25000)
+//   dissociation consts: field = scale x (base - log10 P)    (20 and 3 for the monoprotic
+//                        acids, 85 and -4 for K1, 85 and -7 for K2)
 inline constexpr int KeyFieldCount = 9;
 
 struct KeyFieldScale {
-    bool logarithmic; // false: a concentration; true: a dissociation constant
-    double scale;
-    double offset; // used by constants only
+    bool constant = false; // a dissociation constant (logarithmic field)
+    double scale = 0;
+    double base = 0; // constants only
 };
 
-inline constexpr std::array<KeyFieldScale, KeyFieldCount> KeyFieldScales{{
-    {false, 25000, 0}, // acid 1 concentration
-    {true, 20, 3},     // acid 1 constant: 20 (3 + pK)
-    {false, 25000, 0}, // acid 2 concentration
-    {true, 20, 3},     // acid 2 constant
-    {false, 25000, 0}, // acid 3 concentration
-    {true, 20, 3},     // acid 3 constant
-    {false, 25000, 0}, // diprotic acid, total concentration
-    {true, 85, -4},    // K1: 85 (pK1 - 4)
-    {true, 85, -7},    // K2: 85 (pK2 - 7)
-}};
+inline constexpr KeyFieldScale ConcentrationField{false, 25000, 0};
+inline constexpr KeyFieldScale MonoproticConstantField{true, 20, 3};
+inline constexpr KeyFieldScale FirstConstantField{true, 85, -4};
+inline constexpr KeyFieldScale SecondConstantField{true, 85, -7};
+
+// Index 0 to 8: acid 1, acid 2, acid 3 (concentration and constant each), the diprotic
+// acid's total concentration, K1 and K2.
+inline constexpr std::array<KeyFieldScale, KeyFieldCount> KeyFieldScales{
+    ConcentrationField,      MonoproticConstantField, ConcentrationField,
+    MonoproticConstantField, ConcentrationField,      MonoproticConstantField,
+    ConcentrationField,      FirstConstantField,      SecondConstantField};
 
 } // namespace drevant

@@ -28,21 +28,6 @@ double nonZeroDraw(RandomSource& random) {
     return r;
 }
 
-// The hex digits of a non-negative whole number held in a double. Works for any finite
-// magnitude: dividing by 16 and taking the remainder are exact on whole doubles.
-QString hexDigits(double whole) {
-    static const char digits[] = "0123456789ABCDEF";
-    if (whole < 1.0)
-        return QStringLiteral("0");
-    QString reversed;
-    while (whole >= 1.0) {
-        reversed.append(QLatin1Char(digits[static_cast<int>(std::fmod(whole, 16.0))]));
-        whole = std::floor(whole / 16.0);
-    }
-    std::reverse(reversed.begin(), reversed.end());
-    return reversed;
-}
-
 QString saveError(const QString& path, const QString& reason) {
     if (path.isEmpty())
         return QStringLiteral("Could not save: %1").arg(reason);
@@ -91,13 +76,6 @@ QString failureReason(const QFileDevice& file, int systemError) {
     return QStringLiteral("the file could not be written completely");
 }
 
-QString joinedKey(const QString& systemCode, const std::array<QString, KeyFieldCount>& fields) {
-    QString key = systemCode;
-    for (const QString& field : fields)
-        key += field;
-    return key;
-}
-
 ExportResult failure(const QString& error, ExportResult result = {}) {
     result.ok = false;
     result.error = error;
@@ -115,52 +93,6 @@ void fillZeroEntries(SampleTable& params, RandomSource& random) {
         params[DiproticK1] = Number::single(static_cast<float>(nonZeroDraw(random) / 10000));
     if (params[DiproticK2] == Number::integer(0))
         params[DiproticK2] = Number::real(nonZeroDraw(random) / 10000000);
-}
-
-double keyFieldValue(int index, Number entry) {
-    const double p = entry.toDouble();
-    switch (index) {
-    case Acid1Conc:
-    case Acid2Conc:
-    case Acid3Conc:
-    case DiproticConc:
-        return 25000 * p;
-    case Acid1K:
-    case Acid2K:
-    case Acid3K:
-        return 20 * (3 - Log10(p));
-    case DiproticK1:
-        return 85 * (-Log10(p) - 4);
-    case DiproticK2:
-        return 85 * (-Log10(p) - 7);
-    default:
-        return std::nan("");
-    }
-}
-
-QString hexField(double value) {
-    if (std::isnan(value))
-        return QStringLiteral("NAN");
-    if (std::isinf(value))
-        return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
-    const double rounded = std::round(value); // half away from zero
-    QString text = hexDigits(std::fabs(rounded));
-    if (text.size() < 2)
-        text.prepend(u'0');
-    if (rounded < 0)
-        text.prepend(u'-');
-    return text;
-}
-
-std::array<QString, KeyFieldCount> encodeKeyFields(const SampleTable& params) {
-    std::array<QString, KeyFieldCount> fields;
-    for (int i = 0; i < KeyFieldCount; ++i)
-        fields[i] = hexField(keyFieldValue(i, params[i]));
-    return fields;
-}
-
-QString sampleKey(const QString& systemCode, const SampleTable& params) {
-    return joinedKey(systemCode, encodeKeyFields(params));
 }
 
 QString exportFilePath(const QString& folder, const QString& name) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/exportformat.h"
+#include "export/samplekey.h"
 #include "session/declarevars.h"
 #include "session/platform.h"
 
@@ -19,24 +20,6 @@ namespace drevant {
 // 0: the encoding takes logarithms of the constants, and an entry left at 0 would be filled
 // again by the next export. Entries that are not 0 cost no draw.
 void fillZeroEntries(SampleTable& params, RandomSource& random);
-
-// The value a key field encodes, before rounding, computed in 64 bits from the entry as
-// stored: 25000 P for concentrations, 20 (3 - log10 P) for the monoprotic constants,
-// 85 (-log10 P - 4) for K1 and 85 (-log10 P - 7) for K2.
-double keyFieldValue(int index, Number entry);
-
-// A field value as key text: rounded to the nearest integer (halfway cases away from zero),
-// upper-case hexadecimal without prefix, a "0" put in front of a single digit. Longer fields
-// stay whole. A negative value (no generated sample has one) is written as "-" and the hex
-// digits of its magnitude; a value that is not finite is written "NAN" or "INF" ("-INF").
-// Neither can be read back as a field, which is what they are: not a valid encoding.
-QString hexField(double value);
-
-// The nine `KeyField` texts of a sample table (after the filler step).
-std::array<QString, KeyFieldCount> encodeKeyFields(const SampleTable& params);
-
-// `SampleKey`: the system letter followed by the nine fields, nothing between them.
-QString sampleKey(const QString& systemCode, const SampleTable& params);
 
 // A path as it appears in a message or on the dialog: the platform's separators, control
 // characters (a NUL, a line break) shown as "?" so the line stays one readable line.

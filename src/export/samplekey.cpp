@@ -1,14 +1,50 @@
 #include "samplekey.h"
 
+#include "chemistry/phsolver.h"
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
+
+#include <QStringList>
 
 namespace drevant {
 
 namespace {
 
-constexpr int FieldCount = 9;
+constexpr int FieldCount = KeyFieldCount;
+
+// The field values each entry can have. Present components, as the generator draws them
+// (after rounding): concentrations 10^-4 to 10^-2 mol/L give 2.5 to 250; strong constants
+// 1 to 1000 give 60 down to 0; weak ones 10^-4 to 10^-9 give 140 to 240; K1 and K2 cover
+// 0 to 255. Fillers of the export: concentrations r / 1000 give 0 to 25; the monoprotic
+// constants r / 1000 give 120 and up; K1 r / 10^4 and K2 r / 10^7 give 0 and up.
+struct FieldRange {
+    int low;
+    int high;
+};
+constexpr FieldRange PresentConcentration{2, 250};
+constexpr FieldRange StrongConstant{0, 60};
+constexpr FieldRange WeakConstant{140, 240};
+constexpr FieldRange AnyTwoDigits{0, 255};
+constexpr FieldRange FillerConcentration{0, 25};
+constexpr int FillerMonoproticLow = 120;
+constexpr int ThreeDigitLow = 0x100;
+
+// The hex digits of a non-negative whole number held in a double. Works for any finite
+// magnitude: dividing by 16 and taking the remainder are exact on whole doubles.
+QString hexDigits(double whole) {
+    static const char digits[] = "0123456789ABCDEF";
+    if (whole < 1.0)
+        return QStringLiteral("0");
+    QString reversed;
+    while (whole >= 1.0) {
+        reversed.append(QLatin1Char(digits[static_cast<int>(std::fmod(whole, 16.0))]));
+        whole = std::floor(whole / 16.0);
+    }
+    std::reverse(reversed.begin(), reversed.end());
+    return reversed;
+}
 constexpr int PresentDigits = 2;   // a present component's field
 constexpr int FillerMinDigits = 2; // a filler field, after the "0" put in front
 constexpr int FillerMaxDigits = 3; // the smallest filler draws give three digits
@@ -23,7 +59,82 @@ int hexValue(QChar c) {
 }
 
 QString keyError(const QString& key, const QString& reason) {
-    return QStringLiteral("Sample key \"%1\": %2").arg(key, reason);
+    return QStringLiteral("Sample key \"") + key + QStringLiteral("\": ") + reason;
+}
+
+QString fieldName(int index) {
+    static const char* const names[FieldCount] = {
+        "acid 1 concentration",   "acid 1 constant",      "acid 2 concentration",
+        "acid 2 constant",        "acid 3 concentration", "acid 3 constant",
+        "diprotic concentration", "diprotic K1",          "diprotic K2"};
+    return QString::fromLatin1(names[index]);
+}
+
+QString twoHex(int value) {
+    return hexField(value);
+}
+
+// The values a present field of this letter can have: one or two ranges.
+std::vector<FieldRange> presentRanges(QChar letter, int index) {
+    if (!keyFieldScale(index).constant)
+        return {PresentConcentration};
+    if (index == Acid1K) {
+        if (letter == u'D' || letter == u'E')
+            return {StrongConstant};
+        return {StrongConstant, WeakConstant};
+    }
+    if (index == Acid2K || index == Acid3K)
+        return {WeakConstant};
+    return {AnyTwoDigits};
+}
+
+// Whether a filler field of `digits` digits with this value can come from the filler step.
+bool possibleFiller(int index, int digits, int value) {
+    if (!keyFieldScale(index).constant)
+        return digits == 2 && value >= FillerConcentration.low && value <= FillerConcentration.high;
+    if (digits == 3)
+        return value >= ThreeDigitLow;
+    if (index == Acid1K || index == Acid2K || index == Acid3K)
+        return value >= FillerMonoproticLow;
+    return true;
+}
+
+void readInterval(int index, int f, int& field, double& value, double& low, double& high) {
+    field = f;
+    value = decodeFieldValue(index, f);
+    const double a = decodeFieldValue(index, f - 0.5);
+    const double b = decodeFieldValue(index, f + 0.5);
+    low = std::min(a, b);
+    high = std::max(a, b);
+}
+
+// Every split of `digits` (the filler run of absent fields first..last) into fields of two
+// or three digits that the filler step can write.
+std::vector<FillerReading> fillerReadings(const QString& digits, int first, int last) {
+    std::vector<FillerReading> out;
+    FillerReading reading;
+    // Depth-first over the fields; at most four of them can have three digits.
+    auto walk = [&](auto&& self, int index, qsizetype position) -> void {
+        if (index > last) {
+            if (position == digits.size())
+                out.push_back(reading);
+            return;
+        }
+        for (int width : {2, 3}) {
+            if (position + width > digits.size())
+                break;
+            int value = 0;
+            for (int k = 0; k < width; ++k)
+                value = value * 16 + hexValue(digits.at(position + k));
+            if (!possibleFiller(index, width, value))
+                continue;
+            readInterval(index, value, reading.field[index], reading.value[index],
+                         reading.low[index], reading.high[index]);
+            self(self, index + 1, position + width);
+        }
+    };
+    walk(walk, first, 0);
+    return out;
 }
 
 // The key as shown in a message: control characters as "?" so the message is one line.
@@ -55,24 +166,56 @@ std::optional<std::array<bool, 9>> systemComponents(QChar letter) {
     }
 }
 
-double decodeFieldValue(int index, double field) {
-    switch (index) {
-    case 0:
-    case 2:
-    case 4:
-    case 6:
-        return field / 25000;
-    case 1:
-    case 3:
-    case 5:
-        return std::pow(10.0, 3 - field / 20);
-    case 7:
-        return std::pow(10.0, -(field / 85 + 4));
-    case 8:
-        return std::pow(10.0, -(field / 85 + 7));
-    default:
+const KeyFieldScale& keyFieldScale(int index) {
+    static const KeyFieldScale none{};
+    return index >= 0 && index < FieldCount ? KeyFieldScales[index] : none;
+}
+
+double keyFieldValue(int index, Number entry) {
+    if (index < 0 || index >= FieldCount)
         return std::nan("");
-    }
+    const KeyFieldScale& s = KeyFieldScales[index];
+    const double p = entry.toDouble();
+    return s.constant ? s.scale * (s.base - Log10(p)) : s.scale * p;
+}
+
+double decodeFieldValue(int index, double field) {
+    if (index < 0 || index >= FieldCount)
+        return std::nan("");
+    const KeyFieldScale& s = KeyFieldScales[index];
+    return s.constant ? std::pow(10.0, s.base - field / s.scale) : field / s.scale;
+}
+
+QString hexField(double value) {
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+    const double rounded = std::round(value); // half away from zero
+    QString text = hexDigits(std::fabs(rounded));
+    if (text.size() < 2)
+        text.prepend(u'0');
+    if (rounded < 0)
+        text.prepend(u'-');
+    return text;
+}
+
+std::array<QString, KeyFieldCount> encodeKeyFields(const SampleTable& params) {
+    std::array<QString, KeyFieldCount> fields;
+    for (int i = 0; i < KeyFieldCount; ++i)
+        fields[i] = hexField(keyFieldValue(i, params[i]));
+    return fields;
+}
+
+QString joinedKey(const QString& systemCode, const std::array<QString, KeyFieldCount>& fields) {
+    QString key = systemCode;
+    for (const QString& field : fields)
+        key += field;
+    return key;
+}
+
+QString sampleKey(const QString& systemCode, const SampleTable& params) {
+    return joinedKey(systemCode, encodeKeyFields(params));
 }
 
 SampleKeyDecoding decodeSampleKey(const QString& rawKey) {
@@ -135,18 +278,45 @@ SampleKeyDecoding decodeSampleKey(const QString& rawKey) {
     sample.present = present;
     auto readField = [&](int index, qsizetype position) {
         const int f = hexValue(key.at(position)) * 16 + hexValue(key.at(position + 1));
-        sample.field[index] = f;
-        sample.value[index] = decodeFieldValue(index, f);
-        const double a = decodeFieldValue(index, f - 0.5);
-        const double b = decodeFieldValue(index, f + 0.5);
-        sample.low[index] = std::min(a, b);
-        sample.high[index] = std::max(a, b);
+        readInterval(index, f, sample.field[index], sample.value[index], sample.low[index],
+                     sample.high[index]);
     };
     for (int i = 0; i < first; ++i)
         readField(i, 1 + PresentDigits * i);
     for (int i = last + 1; i < FieldCount; ++i)
         readField(i, key.size() - PresentDigits * (FieldCount - i));
+    const qsizetype fillerStart = 1 + PresentDigits * first;
+    const qsizetype fillerEnd = key.size() - PresentDigits * (FieldCount - 1 - last);
+    sample.fillers = fillerReadings(key.mid(fillerStart, fillerEnd - fillerStart), first, last);
     return {std::move(sample), QString()};
+}
+
+QString impossibleKeyReason(const DecodedSample& s) {
+    const QString shownLetter(s.letter);
+    for (int i = 0; i < FieldCount; ++i) {
+        if (!s.present[i])
+            continue;
+        const auto ranges = presentRanges(s.letter, i);
+        bool inside = false;
+        QStringList allowed;
+        for (const FieldRange& r : ranges) {
+            inside = inside || (s.field[i] >= r.low && s.field[i] <= r.high);
+            allowed << twoHex(r.low) + QStringLiteral(" to ") + twoHex(r.high);
+        }
+        if (!inside) {
+            return QStringLiteral("Sample key of system ") + shownLetter +
+                   QStringLiteral(": the ") + fieldName(i) + QStringLiteral(" field is ") +
+                   twoHex(s.field[i]) + QStringLiteral(", but the program writes only ") +
+                   allowed.join(QStringLiteral(" or ")) +
+                   QStringLiteral(" there: not a key of this program");
+        }
+    }
+    if (s.fillers.empty()) {
+        return QStringLiteral("Sample key of system ") + shownLetter +
+               QStringLiteral(": the fields of the absent components are not values the "
+                              "export writes: not a key of this program");
+    }
+    return QString();
 }
 
 } // namespace drevant

@@ -37,6 +37,18 @@ TEST(SampleKey, WorkedExample) {
     EXPECT_EQ(sampleKey(QStringLiteral("E"), t), QStringLiteral("E6912999B05D20A3308"));
 }
 
+// One table of scales serves both ways: decoding the unrounded field value of an entry gives
+// the entry back, for every field and a spread of values.
+TEST(SampleKey, EncodingAndDecodingShareTheFieldScales) {
+    for (int i = 0; i < KeyFieldCount; ++i) {
+        for (double p : {1e-10, 3.7e-8, 2.5e-5, 1e-4, 0.0042, 0.0099, 1.0, 126.0}) {
+            const double field = keyFieldValue(i, Number::real(p));
+            EXPECT_NEAR(decodeFieldValue(i, field) / p, 1.0, 1e-12) << "field " << i << " " << p;
+        }
+        EXPECT_EQ(keyFieldScale(i).constant, i % 2 == 1 || i >= 7) << i;
+    }
+}
+
 struct HexCase {
     const char* name;
     double value;

@@ -190,6 +190,70 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"tooShortForB", QStringLiteral("B0A0A0A0A0A0A0A0A"), "18 to 24"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Every key the program writes is one it could write, and its filler fields are read back:
+// one of the readings holds each filler value the export put into the sample.
+TEST(SampleKeyDecoder, FillersOfGeneratedKeysAreReadBack) {
+    int ambiguous = 0;
+    for (int seed = 0; seed < 3000; ++seed) {
+        DeclareVars vars;
+        StandardRandom generator;
+        ScriptedClock clock(seed * 2.11 + 0.75);
+        GenerateSample(vars, generator, clock, seed % 3 == 0, seed % 3 == 1, seed % 3 == 2);
+        const SampleTable generated = vars.SampleParams;
+        OftenTinyRandom fillers(seed + 0.5);
+        fillZeroEntries(vars.SampleParams, fillers);
+        const QString key = sampleKey(vars.SystemCode, vars.SampleParams);
+        const auto d = decodeSampleKey(key);
+        ASSERT_TRUE(d.sample) << key.toStdString();
+        EXPECT_EQ(impossibleKeyReason(*d.sample), QString()) << key.toStdString();
+        ASSERT_FALSE(d.sample->fillers.empty()) << key.toStdString();
+        ambiguous += d.sample->fillers.size() > 1 ? 1 : 0;
+        bool held = false;
+        for (const FillerReading& f : d.sample->fillers) {
+            bool all = true;
+            for (int i = 0; i < 9; ++i) {
+                if (generated[i] != Number::integer(0))
+                    continue;
+                const double v = vars.SampleParams[i].toDouble();
+                all = all && f.field[i] == std::lround(keyFieldValue(i, vars.SampleParams[i])) &&
+                      f.low[i] <= v * (1 + 1e-12) && f.high[i] >= v * (1 - 1e-12);
+            }
+            held = held || all;
+        }
+        EXPECT_TRUE(held) << key.toStdString();
+    }
+    EXPECT_LT(ambiguous, 600); // three-digit fillers are common here, ambiguity is rarer
+}
+
+struct ImpossibleCase {
+    const char* name;
+    const char* key;
+    const char* mentions;
+};
+
+class ImpossibleKey : public ::testing::TestWithParam<ImpossibleCase> {};
+
+TEST_P(ImpossibleKey, IsRefusedWithAReason) {
+    const auto d = decodeSampleKey(QString::fromLatin1(GetParam().key));
+    ASSERT_TRUE(d.sample) << d.error.toStdString(); // well formed...
+    const QString reason = impossibleKeyReason(*d.sample);
+    EXPECT_TRUE(reason.contains(QString::fromLatin1(GetParam().mentions))) << reason.toStdString();
+    EXPECT_TRUE(reason.endsWith(QLatin1String("not a key of this program")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SampleKeyDecoder, ImpossibleKey,
+    ::testing::Values(
+        ImpossibleCase{"EveryFieldZero", "A000000000000000000", "acid 1 concentration field is 00"},
+        ImpossibleCase{"ConcentrationTooHigh", "CFF1464A005D20A3308", "02 to FA"},
+        ImpossibleCase{"ConstantBetweenStrongAndWeak", "A7D50059B05D20A3308",
+                       "00 to 3C or 8C to F0"},
+        ImpossibleCase{"SecondAcidStrong", "E6912990005D20A3308", "acid 2 constant"},
+        ImpossibleCase{"FirstAcidOfDWeak", "D32A0059B05D2193355", "acid 1 constant"},
+        ImpossibleCase{"FillerConcentrationTooHigh", "A7DA0509B05D20A3308", "absent components"},
+        ImpossibleCase{"FillerConstantTooSmall", "A7DA0051005D20A3308", "absent components"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // Whatever the text, the decoder returns a sample or an error, never both, never neither.
 TEST(SampleKeyDecoder, ArbitraryTextNeverBreaksIt) {
     std::mt19937 rng(77);

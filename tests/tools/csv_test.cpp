@@ -36,7 +36,7 @@ TEST(Csv, HeaderNamesEveryColumnOnce) {
 TEST(Csv, EveryRowHasTheHeadersShape) {
     std::vector<AnalysedInput> inputs;
     for (const char* key : {"A7DA0051A0059B051A32B0", "B051A0059B05D27D3355", "C321464A005D20A3308",
-                            "D3214051A059B193355", "E6912999B05D20A3308"})
+                            "D3214051A0059B193355", "E6912999B05D20A3308"})
         inputs.push_back(analyseKey(QString::fromLatin1(key), 0.1, "0.1", 0.05));
     inputs.push_back(analyseKey(QStringLiteral("E69"), 0.1, "0.1", 0.05)); // too short
     AnalysedInput damaged;

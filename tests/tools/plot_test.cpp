@@ -28,9 +28,9 @@ int pixelsNear(const QImage& image, QColor colour, const QRect& area, int tolera
     return count;
 }
 
-const QColor Curve(31, 95, 191);
-const QColor Points(217, 72, 15);
-const QColor Equivalence(43, 138, 62);
+const QColor& Curve = CurveColour;
+const QColor& Points = PointColour;
+const QColor& Equivalence = EquivalenceColour;
 
 class Plot : public ::testing::Test {
 protected:
@@ -82,6 +82,46 @@ TEST_F(Plot, StudentFileOverTheTrueCurve) {
     }
 }
 
+// A student who exported, went on, and then edited one pH: the plot draws the dashed
+// after-export curve and the edited point as a filled triangle in the suspect colour.
+TEST_F(Plot, AfterExportCurveAndSuspectPoint) {
+    DeclareVars vars;
+    zeroSampleParams(vars);
+    resetDataLog(vars);
+    StandardRandom random;
+    tooltest::FixedClock clock(2345.5);
+    GenerateSample(vars, random, clock, false, true, false); // two monoprotic acids
+    vars.TitrantNormality = QStringLiteral("0.1");
+    vars.SampleVolumeL = 0.05;
+    tooltest::titrate(vars, 0.1, 1.0); // 21 points, then an export fills the absent acid 3
+    ASSERT_TRUE(writeExportFile(path("first.dat"), vars, random, {}, QLocale::c()).ok);
+    const double kw = std::pow(10.0, -14);
+    for (int k = 1; k <= 41; ++k) { // starting over after the export: the filled sample
+        const float v = static_cast<float>((k - 1) * 0.5 / 1000);
+        vars.VolLog[k] = k == 1 ? Number::integer(0) : Number::single(v);
+        vars.PhLog[k] = Number::real(SolvePh(vars.SampleParams, kw, 0.05, v, 0.1).CurrentPh);
+    }
+    ASSERT_TRUE(writeExportFile(path("again.dat"), vars, random, {}, QLocale::c()).ok);
+    QByteArray bytes = tooltest::fileBytes(path("again.dat"));
+    const qsizetype line = bytes.indexOf("\r\n 0.0025 "); // the 6th point, at 2.5 mL
+    ASSERT_GT(line, 0);
+    const qsizetype end = bytes.indexOf("\r\n", line + 2);
+    bytes.replace(line + 2, end - line - 2, " 0.0025  13.5 ");
+    ASSERT_TRUE(tooltest::writeBytes(path("again.dat"), bytes));
+
+    const AnalysedInput input = analyseFile(path("again.dat"));
+    ASSERT_FALSE(input.failed) << errorLine(input).toStdString();
+    ASSERT_EQ(input.check.suspect, 1);
+    ASSERT_GT(input.check.afterExport, 0);
+    const QImage image = renderPlot(input);
+    if (qEnvironmentVariableIsSet("DREVANT_PLOT_SAMPLE"))
+        image.save(qEnvironmentVariable("DREVANT_PLOT_SAMPLE"));
+    EXPECT_GT(pixelsNear(image, AfterExportColour, image.rect()), 300);
+    const QPoint at = plotPosition(2.5, 13.5).toPoint();
+    EXPECT_GT(pixelsNear(image, SuspectColour, QRect(at - QPoint(6, 6), QSize(13, 13)), 30), 30);
+    EXPECT_EQ(pixelsNear(image, Points, QRect(at - QPoint(6, 6), QSize(13, 13)), 30), 0);
+}
+
 TEST_F(Plot, BareKeyHasTheCurveAndNoPoints) {
     const AnalysedInput input =
         analyseKey(QStringLiteral("E6912999B05D20A3308"), 0.25, QStringLiteral("0.25"), 0.05);
@@ -89,6 +129,8 @@ TEST_F(Plot, BareKeyHasTheCurveAndNoPoints) {
     EXPECT_EQ(image.size(), QSize(PlotWidth, PlotHeight));
     EXPECT_GT(pixelsNear(image, Curve, image.rect()), 800);
     EXPECT_EQ(pixelsNear(image, Points, image.rect(), 20), 0);
+    EXPECT_EQ(pixelsNear(image, SuspectColour, image.rect(), 20), 0);
+    EXPECT_EQ(pixelsNear(image, AfterExportColour, image.rect(), 20), 0);
 }
 
 TEST_F(Plot, UnwritablePathIsAnError) {

@@ -3,6 +3,8 @@
 #include "chemistry/phsolver.h"
 #include "chemistry/samplegenerator.h"
 #include "export/exportwriter.h"
+#include "support/exportfixtures.h"
+#include "support/scriptedclock.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -19,14 +21,7 @@
 namespace drevant::tooltest {
 
 // A clock that always reads the same time (seconds since midnight).
-class FixedClock final : public Clock {
-public:
-    explicit FixedClock(double seconds) : m_seconds(seconds) {}
-    double secondsSinceMidnight() override { return m_seconds; }
-
-private:
-    double m_seconds;
-};
+using FixedClock = testing::ScriptedClock;
 
 // A student's titration as the titration window logs it: point 1 at 0 (the whole number),
 // then every `stepMl` up to 20 mL, 32-bit volumes, each pH from SolvePh for the session's
@@ -63,15 +58,8 @@ inline QString writeStudentFile(const QString& path, int level, double seed,
     return r.SampleKey;
 }
 
-inline bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-inline QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using testing::fileBytes;
+using testing::writeBytes;
 
 struct ToolRun {
     int exitCode = -1;

@@ -2,6 +2,7 @@
 
 #include "session/declarevars.h"
 
+#include <QLocale>
 #include <QStringList>
 
 namespace drevant::keytool {
@@ -10,78 +11,130 @@ namespace {
 
 constexpr int MonoproticConc[3] = {Acid1Conc, Acid2Conc, Acid3Conc};
 
-QString numberCell(double value) {
-    return QString::number(value, 'g', 15);
+CsvCell number(double value) {
+    return numberCell(QString::number(value, 'g', 15));
+}
+
+CsvCell empty() {
+    return {};
 }
 
 } // namespace
 
-QString csvHeader() {
-    QStringList cells{QStringLiteral("file"), QStringLiteral("key"), QStringLiteral("letter"),
-                      QStringLiteral("system")};
-    for (int acid = 1; acid <= 3; ++acid) {
-        cells << QStringLiteral("acid%1_mol_l").arg(acid) << QStringLiteral("acid%1_pka").arg(acid)
-              << QStringLiteral("acid%1_strength").arg(acid);
-    }
-    cells << QStringLiteral("diprotic_mol_l") << QStringLiteral("diprotic_pk1")
-          << QStringLiteral("diprotic_pk2") << QStringLiteral("normality_n")
-          << QStringLiteral("v0_l") << QStringLiteral("points");
-    for (int k = 1; k <= CsvEquivalenceColumns; ++k)
-        cells << QStringLiteral("veq%1_ml").arg(k);
-    cells << QStringLiteral("error");
-    return cells.join(u',') + u'\n';
+CsvStyle localeCsvStyle() {
+    const QString decimal = QLocale::system().decimalPoint();
+    return {u';', decimal.size() == 1 ? decimal.front() : QChar(u',')};
 }
 
-QString csvText(const QString& text) {
+CsvCell textCell(const QString& text) {
+    return {text, false};
+}
+
+CsvCell numberCell(const QString& cText) {
+    return {cText, true};
+}
+
+QString csvLine(const std::vector<CsvCell>& cells, const CsvStyle& style) {
+    QString line;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            line += style.separator;
+        if (cells[i].number) {
+            QString n = cells[i].text;
+            n.replace(u'.', style.decimal);
+            // A decimal comma in a comma-separated file would split the cell.
+            line += n.contains(style.separator) ? csvText(n, style.separator) : n;
+        } else {
+            line += csvText(cells[i].text, style.separator);
+        }
+    }
+    return line + u'\n';
+}
+
+QString csvHeader(const CsvStyle& style) {
+    std::vector<CsvCell> cells{textCell(QStringLiteral("file")), textCell(QStringLiteral("key")),
+                               textCell(QStringLiteral("letter")),
+                               textCell(QStringLiteral("system"))};
+    for (int acid = 1; acid <= 3; ++acid) {
+        const QString a = QStringLiteral("acid") + QString::number(acid);
+        cells.push_back(textCell(a + QStringLiteral("_mol_l")));
+        cells.push_back(textCell(a + QStringLiteral("_pka")));
+        cells.push_back(textCell(a + QStringLiteral("_strength")));
+    }
+    for (const char* name : {"diprotic_mol_l", "diprotic_pk1", "diprotic_pk2", "normality_n",
+                             "v0_l", "points", "points_after_export", "suspect_points"})
+        cells.push_back(textCell(QString::fromLatin1(name)));
+    for (int k = 1; k <= CsvEquivalenceColumns; ++k)
+        cells.push_back(
+            textCell(QStringLiteral("veq") + QString::number(k) + QStringLiteral("_ml")));
+    cells.push_back(textCell(QStringLiteral("error")));
+    return csvLine(cells, style);
+}
+
+QString csvText(const QString& text, QChar separator) {
     QString cell = shownName(text);
     if (!cell.isEmpty() && QStringLiteral("=+-@").contains(cell.front()))
         cell.prepend(u'\'');
-    if (cell.contains(u',') || cell.contains(u'"')) {
+    if (cell.contains(separator) || cell.contains(u'"') || cell.contains(u',') ||
+        cell.contains(u';')) {
         cell.replace(QStringLiteral("\""), QStringLiteral("\"\""));
         cell = u'"' + cell + u'"';
     }
     return cell;
 }
 
-QString csvRow(const AnalysedInput& input) {
-    QStringList cells;
-    cells << (input.fromFile ? csvText(input.name) : QString());
+QString csvRow(const AnalysedInput& input, const CsvStyle& style) {
+    std::vector<CsvCell> cells;
+    cells.push_back(input.fromFile ? textCell(input.name) : empty());
     if (input.failed) {
-        cells << (input.fromFile ? QString() : csvText(input.name));
-        while (cells.size() < CsvColumnCount - 1)
-            cells << QString();
-        cells << csvText(input.errorLine > 0
-                             ? QStringLiteral("line %1: %2").arg(input.errorLine).arg(input.error)
-                             : input.error);
-        return cells.join(u',') + u'\n';
+        cells.push_back(input.fromFile ? empty() : textCell(input.name));
+        while (cells.size() < static_cast<std::size_t>(CsvColumnCount - 1))
+            cells.push_back(empty());
+        cells.push_back(textCell(input.errorLine > 0
+                                     ? QStringLiteral("line ") + QString::number(input.errorLine) +
+                                           QStringLiteral(": ") + input.error
+                                     : input.error));
+        return csvLine(cells, style);
     }
 
     const DecodedSample& s = *input.sample;
-    cells << csvText(input.key) << QString(s.letter) << csvText(systemDescription(s.letter));
+    cells.push_back(textCell(input.key));
+    cells.push_back(textCell(QString(s.letter)));
+    cells.push_back(textCell(systemDescription(s.letter)));
     for (int c : MonoproticConc) {
         if (s.present[c]) {
-            cells << concentrationText(s.value[c]) << pkText(pkOf(s.value[c + 1]))
-                  << (isStrongAcid(s, c) ? QStringLiteral("strong") : QStringLiteral("weak"));
+            cells.push_back(numberCell(concentrationText(s.value[c])));
+            cells.push_back(numberCell(pkText(pkOf(s.value[c + 1]))));
+            cells.push_back(
+                textCell(isStrongAcid(s, c) ? QStringLiteral("strong") : QStringLiteral("weak")));
         } else {
-            cells << QString() << QString() << QString();
+            cells.insert(cells.end(), 3, empty());
         }
     }
     if (s.present[DiproticConc]) {
-        cells << concentrationText(s.value[DiproticConc]) << pkText(pkOf(s.value[DiproticK1]))
-              << pkText(pkOf(s.value[DiproticK2]));
+        cells.push_back(numberCell(concentrationText(s.value[DiproticConc])));
+        cells.push_back(numberCell(pkText(pkOf(s.value[DiproticK1]))));
+        cells.push_back(numberCell(pkText(pkOf(s.value[DiproticK2]))));
     } else {
-        cells << QString() << QString() << QString();
+        cells.insert(cells.end(), 3, empty());
     }
-    cells << (input.normality ? numberCell(*input.normality) : QString())
-          << (input.sampleVolumeL ? numberCell(*input.sampleVolumeL) : QString())
-          << (input.fromFile ? QString::number(input.points.size()) : QString());
+    cells.push_back(input.normality ? number(*input.normality) : empty());
+    cells.push_back(input.sampleVolumeL ? number(*input.sampleVolumeL) : empty());
+    if (input.fromFile) {
+        cells.push_back(numberCell(QString::number(input.points.size())));
+        cells.push_back(numberCell(QString::number(input.check.afterExport)));
+        cells.push_back(numberCell(QString::number(input.check.suspect)));
+    } else {
+        cells.insert(cells.end(), 3, empty());
+    }
     for (int k = 0; k < CsvEquivalenceColumns; ++k) {
-        cells << (k < static_cast<int>(input.equivalences.size())
-                      ? volumeMlText(input.equivalences[static_cast<std::size_t>(k)].volumeMl)
-                      : QString());
+        cells.push_back(
+            k < static_cast<int>(input.equivalences.size())
+                ? numberCell(volumeMlText(input.equivalences[static_cast<std::size_t>(k)].volumeMl))
+                : empty());
     }
-    cells << QString();
-    return cells.join(u',') + u'\n';
+    cells.push_back(empty());
+    return csvLine(cells, style);
 }
 
 } // namespace drevant::keytool

@@ -1,5 +1,6 @@
 #include "keyreport.h"
 
+#include "names.h"
 #include "session/declarevars.h"
 
 #include <QStringList>
@@ -135,7 +136,7 @@ AnalysedInput analyseFile(const QString& path) {
     AnalysedInput input;
     input.name = path;
     input.fromFile = true;
-    const ExportFileReading reading = readExportFile(path);
+    const ExportFileReading reading = readNamedExportFile(path);
     if (!reading.contents) {
         input.failed = true;
         input.errorLine = reading.error.line;
@@ -155,8 +156,15 @@ AnalysedInput analyseFile(const QString& path) {
         input.error = decoding.error;
         return input;
     }
+    if (const QString impossible = impossibleKeyReason(*decoding.sample); !impossible.isEmpty()) {
+        input.failed = true;
+        input.errorLine = 1;
+        input.error = impossible;
+        return input;
+    }
     input.sample = decoding.sample;
     input.equivalences = equivalencePoints(*input.sample, file.normality, file.sampleVolumeL);
+    input.check = checkPoints(*input.sample, file.normality, file.sampleVolumeL, file.points);
     return input;
 }
 
@@ -171,7 +179,12 @@ AnalysedInput analyseKey(const QString& key, std::optional<double> normality,
     const SampleKeyDecoding decoding = decodeSampleKey(key);
     if (!decoding.sample) {
         input.failed = true;
-        input.error = QStringLiteral("not a file, and not a sample key: %1").arg(decoding.error);
+        input.error = QStringLiteral("not a file, and not a sample key: ") + decoding.error;
+        return input;
+    }
+    if (const QString impossible = impossibleKeyReason(*decoding.sample); !impossible.isEmpty()) {
+        input.failed = true;
+        input.error = impossible;
         return input;
     }
     input.sample = decoding.sample;
@@ -190,12 +203,12 @@ QString shownName(const QString& name) {
 }
 
 QString errorLine(const AnalysedInput& input) {
-    if (input.errorLine > 0)
-        return QStringLiteral("%1:%2: %3")
-            .arg(shownName(input.name))
-            .arg(input.errorLine)
-            .arg(input.error);
-    return QStringLiteral("%1: %2").arg(shownName(input.name), input.error);
+    // Concatenated, not arg(): a name may contain "%1".
+    if (input.errorLine > 0) {
+        return shownName(input.name) + u':' + QString::number(input.errorLine) +
+               QStringLiteral(": ") + input.error;
+    }
+    return shownName(input.name) + QStringLiteral(": ") + input.error;
 }
 
 QString formatReport(const AnalysedInput& input) {
@@ -239,8 +252,35 @@ QString formatReport(const AnalysedInput& input) {
     } else {
         line(QStringLiteral("  Equivalence volumes: give --normality N and --volume-ml V"));
     }
+    if (input.fromFile && !input.points.empty()) {
+        const PointCheck& c = input.check;
+        line(QStringLiteral("  Points: %1 consistent with the key, %2 after the export, %3 suspect")
+                 .arg(c.consistent)
+                 .arg(c.afterExport)
+                 .arg(c.suspect));
+        for (const CheckedPoint& p : c.points) {
+            if (p.verdict != PointVerdict::Suspect)
+                continue;
+            QString where = shownName(input.name) + u':' + QString::number(p.line);
+            QString text = QStringLiteral("    suspect ") + where + QStringLiteral(": ") +
+                           pointText(p) + QStringLiteral(", true ") + bandText(p.generated);
+            if (p.afterExport)
+                text += QStringLiteral(", after the export ") + bandText(*p.afterExport);
+            line(text);
+        }
+    }
     out += u'\n';
     return out;
+}
+
+QString pointText(const CheckedPoint& p) {
+    return QString::number(p.volumeL * 1000, 'f', 2) + QStringLiteral(" mL, pH ") +
+           QString::number(p.ph, 'f', 3);
+}
+
+QString bandText(const PhBand& band) {
+    return QStringLiteral("pH ") + QString::number(band.low, 'f', 3) + QStringLiteral(" to ") +
+           QString::number(band.high, 'f', 3);
 }
 
 QString concentrationText(double molPerL) {

@@ -2,6 +2,7 @@
 
 #include "export/exportfilereader.h"
 #include "export/samplekey.h"
+#include "pointcheck.h"
 
 #include <QString>
 
@@ -46,6 +47,7 @@ struct AnalysedInput {
     std::optional<double> sampleVolumeL; // litres
     std::vector<ExportPoint> points;     // the student's logged points (files only)
     std::vector<EquivalencePoint> equivalences;
+    PointCheck check; // the logged points against the key's two true samples (files only)
 
     // Set when the input could not be used: the line (0 for the file as a whole or a bare
     // key) and the one-line reason.
@@ -54,7 +56,8 @@ struct AnalysedInput {
     QString error;
 };
 
-// Reads and decodes one export file.
+// Reads and decodes one export file (the name as nameFromBytes gives it), and checks its
+// logged points. A key that no export of the program writes is refused like a damaged line.
 AnalysedInput analyseFile(const QString& path);
 
 // Decodes a key typed on the command line; normality and volume come from the options.
@@ -79,5 +82,9 @@ double pkResolution(const DecodedSample& sample, int index);
 
 // A name safe for one line of output: control characters as "?".
 QString shownName(const QString& name);
+
+// A point's volume and pH as the report and the CSV show them: "12.30 mL, pH 5.100".
+QString pointText(const CheckedPoint& point);
+QString bandText(const PhBand& band); // "pH 4.212 to 4.380"
 
 } // namespace drevant::keytool

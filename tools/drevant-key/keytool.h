@@ -1,11 +1,12 @@
 #pragma once
 
+#include "grade.h"
+#include "output.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <optional>
-
-class QTextStream;
 
 namespace drevant::keytool {
 
@@ -14,7 +15,7 @@ inline constexpr int ExitAllFine = 0;
 inline constexpr int ExitSomeFailed = 1;
 inline constexpr int ExitUsage = 2;
 
-enum class OutputMode { Report, Csv, Curve };
+enum class OutputMode { Report, Csv, Curve, AnswerSheet, Grade };
 
 struct KeyToolOptions {
     OutputMode mode = OutputMode::Report;
@@ -22,8 +23,11 @@ struct KeyToolOptions {
     std::optional<QString> plotDir;  // --plot-dir DIR: one PNG per input
     std::optional<double> normality; // --normality N, for bare keys
     QString normalityText;
-    std::optional<double> volumeMl; // --volume-ml V, for bare keys
-    QStringList inputs;             // files and bare keys, in the order given
+    std::optional<double> volumeMl;    // --volume-ml V, for bare keys
+    std::optional<QString> gradeSheet; // --grade SHEET
+    GradeTolerances tolerances;        // --tolerance-conc PERCENT, --tolerance-pka PK
+    bool semicolons = false;           // --semicolon: ";" and the locale's decimal separator
+    QStringList inputs;                // files and bare keys, in the order given
     bool help = false;
     bool version = false;
 };
@@ -47,7 +51,8 @@ bool needsGui(const KeyToolOptions& options);
 QString usageText();
 
 // Runs the tool: results to `out`, one line per failed input to `err`. Returns ExitAllFine,
-// ExitSomeFailed or ExitUsage.
-int runKeyTool(const KeyToolOptions& options, QTextStream& out, QTextStream& err);
+// ExitSomeFailed or ExitUsage. A failed write to `out` ends the run with one line on `err`
+// and ExitSomeFailed.
+int runKeyTool(const KeyToolOptions& options, TextOutput& out, TextOutput& err);
 
 } // namespace drevant::keytool

@@ -1,8 +1,8 @@
 #include "keytool.h"
+#include "names.h"
+#include "output.h"
 
-#include <QFile>
 #include <QGuiApplication>
-#include <QTextStream>
 
 #include <cstdio>
 #include <memory>
@@ -20,25 +20,37 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 
 int main(int argc, char* argv[]) {
     using namespace drevant::keytool;
+    occupyClosedStandardDescriptors();
+    StreamOutput err(stderr);
+    if (!standardOutputIsOpen()) {
+        err << "drevant-key: cannot write the output: standard output is closed\n";
+        err.flush();
+        return ExitSomeFailed;
+    }
+    StreamOutput out(stdout);
+
+    // Arguments are bytes: file names that are not UTF-8 are kept byte for byte.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << QFile::decodeName(argv[i]);
+        arguments << nameFromBytes(QByteArray(argv[i]));
 
-    QTextStream out(stdout);
-    QTextStream err(stderr);
     const ParsedArguments parsed = parseArguments(arguments);
     if (!parsed.options) {
         err << "drevant-key: " << parsed.error << "\nTry 'drevant-key --help'.\n";
+        err.flush();
         return ExitUsage;
     }
 
     // Plots are drawn into images, never shown: the offscreen platform needs no display, and
-    // is used even where another platform is set, which could fail without one.
-    std::unique_ptr<QGuiApplication> app;
+    // is used even where another platform is set, which could fail without one. The other
+    // modes need only the core application (the worker threads).
+    qInstallMessageHandler(quietQtMessages);
+    std::unique_ptr<QCoreApplication> app;
     if (needsGui(*parsed.options)) {
-        qInstallMessageHandler(quietQtMessages);
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
     }
     return runKeyTool(*parsed.options, out, err);
 }

@@ -2,31 +2,40 @@
 
 #include "curve.h"
 
+#include "names.h"
+
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace drevant::keytool {
+
+// Colours that readers with any common colour-vision deficiency tell apart (the Okabe-Ito
+// set); every mark also differs in shape or dash, so none depends on colour alone.
+const QColor CurveColour(0, 114, 178);         // blue, solid
+const QColor AfterExportColour(0, 158, 115);   // bluish green, dashed
+const QColor PointColour(230, 159, 0);         // orange, open circles
+const QColor SuspectColour(204, 121, 167);     // reddish purple, filled triangles
+const QColor EquivalenceColour(110, 110, 110); // grey, dashed
 
 namespace {
 
 constexpr double MaxMl = BuretteCapacityMl;
 constexpr double MaxPh = 14.0;
 constexpr int PlotCurveDivisions = 2000; // 0.01 mL: the steep parts are drawn smoothly
+constexpr int CoarseStride = 10;         // 0.1 mL where the curve is flat
+constexpr double FlatPh = 0.08;          // a rise below this between coarse points: flat
 
 // The plot area inside the image, in pixels.
 const QRectF Area(QPointF(72, 74), QPointF(PlotWidth - 28, PlotHeight - 62));
 
-const QColor CurveColour(31, 95, 191);
-const QColor PointColour(217, 72, 15);
-const QColor EquivalenceColour(43, 138, 62);
 const QColor GridColour(226, 226, 226);
 const QColor TextColour(33, 33, 33);
 const QColor FaintTextColour(90, 90, 90);
@@ -91,10 +100,8 @@ void drawAxes(QPainter& p) {
 void drawTitle(QPainter& p, const AnalysedInput& input) {
     const DecodedSample& s = *input.sample;
     const QString name = input.fromFile ? QFileInfo(input.name).fileName() : input.key;
-    const QString title = QStringLiteral("%1 — System %2: %3")
-                              .arg(shownName(name))
-                              .arg(s.letter)
-                              .arg(systemDescription(s.letter));
+    const QString title = shownName(name) + QStringLiteral(" — System ") + QString(s.letter) +
+                          QStringLiteral(": ") + systemDescription(s.letter);
     // The largest bold size at which the title fits, elided only below 12 pixels.
     const double available = PlotWidth - Area.left() - 20;
     int pixels = 17;
@@ -105,18 +112,49 @@ void drawTitle(QPainter& p, const AnalysedInput& input) {
     p.drawText(QPointF(Area.left(), 28), QFontMetrics(p.font()).elidedText(
                                              title, Qt::ElideMiddle, static_cast<int>(available)));
 
-    QString detail = QStringLiteral("Key %1   ·   titrant %2 N   ·   sample %3 mL")
-                         .arg(shownName(input.key))
-                         .arg(QString::number(*input.normality, 'g', 15))
-                         .arg(QString::number(*input.sampleVolumeL * 1000, 'g', 15));
-    if (input.fromFile)
-        detail += QStringLiteral("   ·   %1 logged points").arg(input.points.size());
+    QString detail =
+        QStringLiteral("Key ") + shownName(input.key) + QStringLiteral("   ·   titrant ") +
+        QString::number(*input.normality, 'g', 15) + QStringLiteral(" N   ·   sample ") +
+        QString::number(*input.sampleVolumeL * 1000, 'g', 15) + QStringLiteral(" mL");
+    if (input.fromFile) {
+        detail += QStringLiteral("   ·   ") + QString::number(input.points.size()) +
+                  QStringLiteral(" logged points");
+        if (input.check.suspect > 0)
+            detail += QStringLiteral(", ") + QString::number(input.check.suspect) +
+                      QStringLiteral(" suspect");
+    }
     p.setFont(font(13));
     p.setPen(FaintTextColour);
     p.drawText(QPointF(Area.left(), 52), detail);
 }
 
-void drawCurve(QPainter& p, const std::vector<CurvePoint>& curve) {
+// The curve at 0.01 mL steps where it is steep and 0.1 mL where it is flat (a rise of less
+// than FlatPh, under 3 pixels): every point is SolvePh's own value at its volume, but the
+// flat stretches, most of a curve, cost a tenth of the solves.
+std::vector<CurvePoint> plotCurve(const SampleTable& table, double sampleVolumeL,
+                                  double normality) {
+    const double stepL = 0.1 / 10000; // as trueCurve with PlotCurveDivisions divisions
+    auto at = [&](int k) {
+        const double v = k * stepL;
+        return CurvePoint{v, truePh(table, sampleVolumeL, normality, v)};
+    };
+    std::vector<CurvePoint> curve;
+    curve.reserve(PlotCurveDivisions / CoarseStride + 64);
+    CurvePoint last = at(0);
+    curve.push_back(last);
+    for (int k = CoarseStride; k <= PlotCurveDivisions; k += CoarseStride) {
+        const CurvePoint next = at(k);
+        if (std::fabs(next.ph - last.ph) >= FlatPh) {
+            for (int j = k - CoarseStride + 1; j < k; ++j)
+                curve.push_back(at(j));
+        }
+        curve.push_back(next);
+        last = next;
+    }
+    return curve;
+}
+
+void drawCurve(QPainter& p, const std::vector<CurvePoint>& curve, const QPen& pen) {
     QPainterPath path;
     for (std::size_t i = 0; i < curve.size(); ++i) {
         const QPointF pt = toPixels(curve[i].volumeL * 1000, curve[i].ph);
@@ -125,16 +163,48 @@ void drawCurve(QPainter& p, const std::vector<CurvePoint>& curve) {
         else
             path.lineTo(pt);
     }
-    p.setPen(QPen(CurveColour, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(pen);
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
 }
 
-void drawPoints(QPainter& p, const AnalysedInput& input) {
+QPen truePen() {
+    return QPen(CurveColour, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+QPen afterExportPen() {
+    QPen pen(AfterExportColour, 2.2, Qt::CustomDashLine, Qt::FlatCap, Qt::RoundJoin);
+    pen.setDashPattern({4, 2.5});
+    return pen;
+}
+
+void drawCircleMark(QPainter& p, QPointF at) {
     p.setPen(QPen(PointColour, 1.8));
     p.setBrush(QColor(255, 255, 255, 170));
-    for (const ExportPoint& pt : input.points)
-        p.drawEllipse(toPixels(pt.volumeL * 1000, pt.ph), 4.2, 4.2);
+    p.drawEllipse(at, 4.2, 4.2);
+}
+
+void drawSuspectMark(QPainter& p, QPointF at) {
+    const QPointF triangle[3] = {at + QPointF(0, -7.5), at + QPointF(6.5, 4.5),
+                                 at + QPointF(-6.5, 4.5)};
+    p.setPen(QPen(QColor(60, 20, 50), 1.2));
+    p.setBrush(SuspectColour);
+    p.drawPolygon(triangle, 3);
+}
+
+void drawPoints(QPainter& p, const AnalysedInput& input) {
+    const auto& checked = input.check.points;
+    for (std::size_t k = 0; k < input.points.size(); ++k) {
+        const ExportPoint& pt = input.points[k];
+        const bool suspect = k < checked.size() && checked[k].verdict == PointVerdict::Suspect;
+        if (!suspect)
+            drawCircleMark(p, toPixels(pt.volumeL * 1000, pt.ph));
+    }
+    // Suspect points last, on top of the others.
+    for (std::size_t k = 0; k < checked.size() && k < input.points.size(); ++k) {
+        if (checked[k].verdict == PointVerdict::Suspect)
+            drawSuspectMark(p, toPixels(input.points[k].volumeL * 1000, input.points[k].ph));
+    }
 }
 
 // The dashed lines first, then their labels, stacked downwards where they would overlap, so
@@ -214,17 +284,22 @@ QRectF legendPlace(QSizeF size, const AnalysedInput& input, const std::vector<Cu
 void drawLegend(QPainter& p, const AnalysedInput& input, const std::vector<CurvePoint>& curve) {
     p.setFont(font(12));
     const QFontMetrics fm(p.font());
-    QStringList entries{QStringLiteral("True curve (decoded key, SolvePh)")};
+    enum class Mark { TrueCurve, AfterExport, Points, Suspect, Equivalence };
+    std::vector<std::pair<Mark, QString>> entries{{Mark::TrueCurve, QStringLiteral("true curve")}};
+    if (input.check.afterExport > 0)
+        entries.push_back({Mark::AfterExport, QStringLiteral("after the export")});
     if (input.fromFile)
-        entries << QStringLiteral("Student's logged points");
+        entries.push_back({Mark::Points, QStringLiteral("student's points")});
+    if (input.check.suspect > 0)
+        entries.push_back({Mark::Suspect, QStringLiteral("suspect points")});
     if (!input.equivalences.empty())
-        entries << QStringLiteral("Equivalence volume");
+        entries.push_back({Mark::Equivalence, QStringLiteral("equivalence volume")});
     double textWidth = 0;
-    for (const QString& e : entries)
-        textWidth = std::max<double>(textWidth, fm.horizontalAdvance(e));
+    for (const auto& e : entries)
+        textWidth = std::max<double>(textWidth, fm.horizontalAdvance(e.second));
     const double rowHeight = fm.height() + 6;
-    const QRectF box =
-        legendPlace(QSizeF(textWidth + 52, entries.size() * rowHeight + 8), input, curve);
+    const QRectF box = legendPlace(
+        QSizeF(textWidth + 52, static_cast<double>(entries.size()) * rowHeight + 8), input, curve);
     p.setPen(QPen(QColor(180, 180, 180), 1));
     p.setBrush(QColor(255, 255, 255, 235));
     p.drawRect(box);
@@ -232,21 +307,28 @@ void drawLegend(QPainter& p, const AnalysedInput& input, const std::vector<Curve
     double y = box.top() + 4 + rowHeight / 2;
     const double sampleLeft = box.left() + 10;
     const double sampleRight = box.left() + 38;
-    for (const QString& e : entries) {
-        if (e.startsWith(QStringLiteral("True"))) {
-            p.setPen(QPen(CurveColour, 2.2));
+    const QPointF middle((sampleLeft + sampleRight) / 2, 0);
+    for (const auto& [mark, text] : entries) {
+        switch (mark) {
+        case Mark::TrueCurve:
+        case Mark::AfterExport:
+            p.setPen(mark == Mark::TrueCurve ? truePen() : afterExportPen());
             p.drawLine(QPointF(sampleLeft, y), QPointF(sampleRight, y));
-        } else if (e.startsWith(QStringLiteral("Student"))) {
-            p.setPen(QPen(PointColour, 1.8));
-            p.setBrush(Qt::white);
-            p.drawEllipse(QPointF((sampleLeft + sampleRight) / 2, y), 4.2, 4.2);
-        } else {
+            break;
+        case Mark::Points:
+            drawCircleMark(p, QPointF(middle.x(), y));
+            break;
+        case Mark::Suspect:
+            drawSuspectMark(p, QPointF(middle.x(), y + 1));
+            break;
+        case Mark::Equivalence:
             p.setPen(QPen(EquivalenceColour, 1.6, Qt::DashLine));
-            p.drawLine(QPointF((sampleLeft + sampleRight) / 2, y - rowHeight / 2 + 3),
-                       QPointF((sampleLeft + sampleRight) / 2, y + rowHeight / 2 - 3));
+            p.drawLine(QPointF(middle.x(), y - rowHeight / 2 + 3),
+                       QPointF(middle.x(), y + rowHeight / 2 - 3));
+            break;
         }
         p.setPen(TextColour);
-        p.drawText(QPointF(sampleRight + 8, y + fm.ascent() / 2.0 - 2), e);
+        p.drawText(QPointF(sampleRight + 8, y + fm.ascent() / 2.0 - 2), text);
         y += rowHeight;
     }
 }
@@ -257,39 +339,48 @@ QPointF plotPosition(double ml, double ph) {
     return toPixels(ml, ph);
 }
 
-QImage renderPlot(const AnalysedInput& input) {
-    QImage image(PlotWidth, PlotHeight, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    if (!input.sample || !input.normality || !input.sampleVolumeL)
+// The axes, grid and their labels are the same in every plot: drawn once (the first plot
+// of a run, on whichever thread) and copied.
+const QImage& axesImage() {
+    static const QImage axes = [] {
+        QImage image(PlotWidth, PlotHeight, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        drawAxes(p);
         return image;
+    }();
+    return axes;
+}
+
+QImage renderPlot(const AnalysedInput& input) {
+    if (!input.sample || !input.normality || !input.sampleVolumeL) {
+        QImage blank(PlotWidth, PlotHeight, QImage::Format_RGB32);
+        blank.fill(Qt::white);
+        return blank;
+    }
+    QImage image = axesImage().copy();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    drawAxes(p);
     drawTitle(p, input);
     p.save();
     p.setClipRect(Area);
-    const auto curve = trueCurve(decodedSampleTable(*input.sample), *input.sampleVolumeL,
-                                 *input.normality, PlotCurveDivisions);
-    drawCurve(p, curve);
+    const auto curve =
+        plotCurve(decodedSampleTable(*input.sample), *input.sampleVolumeL, *input.normality);
+    if (input.check.afterExport > 0) {
+        drawCurve(p,
+                  trueCurve(afterExportTable(*input.sample), *input.sampleVolumeL, *input.normality,
+                            PlotCurveDivisions),
+                  afterExportPen());
+    }
+    drawCurve(p, curve, truePen());
     drawEquivalences(p, input);
     p.restore();
     drawPoints(p, input); // not clipped: a point at 0 mL sits on the axis
     drawLegend(p, input, curve);
     return image;
-}
-
-std::optional<QString> savePlot(const AnalysedInput& input, const QString& pngPath) {
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return QStringLiteral("cannot draw the plot: no graphical application object");
-    if (!input.sample || !input.normality || !input.sampleVolumeL)
-        return QStringLiteral("cannot draw the plot: the titrant normality and sample volume are "
-                              "not known");
-    QImageWriter writer(pngPath, "png");
-    if (!writer.write(renderPlot(input)))
-        return QStringLiteral("cannot write the plot %1: %2")
-            .arg(shownName(pngPath), writer.errorString());
-    return std::nullopt;
 }
 
 } // namespace drevant::keytool

@@ -2,16 +2,27 @@
 
 #include "keyreport.h"
 
+#include <QColor>
 #include <QImage>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace drevant::keytool {
 
 inline constexpr int PlotWidth = 900;  // pixels
 inline constexpr int PlotHeight = 600; // pixels
+
+// The marks' colours: the true curve, the curve after the export, the student's points, the
+// suspect points and the equivalence volumes.
+extern const QColor CurveColour;
+extern const QColor AfterExportColour;
+extern const QColor PointColour;
+extern const QColor SuspectColour;
+extern const QColor EquivalenceColour;
 
 // The answer-key plot of one decoded input: the true curve (the program's own SolvePh for the
 // decoded sample, at the input's normality and volume) as a line, the student's logged points
@@ -23,7 +34,21 @@ QImage renderPlot(const AnalysedInput& input);
 // Where a titrant volume (mL) and pH lie in the plot, in pixels.
 QPointF plotPosition(double ml, double ph);
 
-// Renders and writes the plot as PNG; an error message when that fails.
+// Why a plot must not be written to `target`, or nothing: it must end in ".png" (any case),
+// and must not be a folder, a FIFO or a device, nor one of the `inputs`.
+std::optional<QString> plotTargetProblem(const QString& target, const QStringList& inputs);
+
+// The same with the inputs' identities (device and inode) found once, for many targets.
+struct FileIdentity {
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+std::vector<FileIdentity> fileIdentities(const QStringList& names);
+std::optional<QString> plotTargetProblem(const QString& target,
+                                         const std::vector<FileIdentity>& inputs);
+
+// Renders and writes the plot as PNG, atomically; an error message when that fails.
 std::optional<QString> savePlot(const AnalysedInput& input, const QString& pngPath);
 
 } // namespace drevant::keytool

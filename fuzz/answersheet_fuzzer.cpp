@@ -1,0 +1,75 @@
+// Fuzz target: the answer-sheet reader of drevant-key, which reads what teachers' spreadsheets
+// save: any separator, quoting, encoding and line ends.
+//
+// Each input is read as a sheet: the reader gives a sheet or a one-line error, never both;
+// every row has a file name and nine values, and a number is always finite. The sheet read
+// is then written again, every cell quoted, with the other separator, and read back: the
+// same rows must come out.
+#include "fuzzsupport.h"
+
+#include "answersheet.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+
+using namespace drevant::keytool;
+
+namespace {
+
+QString quoted(const QString& cell) {
+    QString c = cell;
+    c.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return u'"' + c + u'"';
+}
+
+QByteArray rewritten(const AnswerSheet& sheet, QChar separator) {
+    QString text = answerSheetColumns().join(separator) + QStringLiteral("\r\n");
+    for (const AnswerRow& row : sheet.rows) {
+        QStringList cells{quoted(row.file)};
+        for (const ReportedValue& v : row.values)
+            cells << quoted(v.text);
+        text += cells.join(separator) + u'\n';
+    }
+    return text.toUtf8();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const AnswerSheetReading r = parseAnswerSheet(bytes);
+    FUZZ_CHECK(r.sheet.has_value() == r.error.isEmpty(), QString::fromLatin1(bytes.left(200)));
+    if (!r.sheet) {
+        FUZZ_CHECK(!r.error.contains(u'\n'), r.error);
+        return 0;
+    }
+    int lastLine = 0;
+    for (const AnswerRow& row : r.sheet->rows) {
+        FUZZ_CHECK(!row.file.isEmpty() && row.values.size() == 9, row.file);
+        FUZZ_CHECK(row.line > lastLine, QStringLiteral("rows out of order"));
+        lastLine = row.line;
+        for (const ReportedValue& v : row.values) {
+            FUZZ_CHECK(!v.number || std::isfinite(*v.number), v.text);
+            FUZZ_CHECK(!(v.number && v.strong), v.text);
+        }
+    }
+    for (QChar separator : {QChar(u','), QChar(u';')}) {
+        const AnswerSheetReading again = parseAnswerSheet(rewritten(*r.sheet, separator));
+        FUZZ_CHECK(again.sheet.has_value(), again.error);
+        FUZZ_CHECK(again.sheet->rows.size() == r.sheet->rows.size(),
+                   QStringLiteral("rows lost in the round trip"));
+        for (std::size_t i = 0; i < r.sheet->rows.size(); ++i) {
+            const AnswerRow& a = r.sheet->rows[i];
+            const AnswerRow& b = again.sheet->rows[i];
+            FUZZ_CHECK(a.file == b.file, a.file + QStringLiteral(" != ") + b.file);
+            for (std::size_t k = 0; k < a.values.size(); ++k)
+                FUZZ_CHECK(a.values[k].text == b.values[k].text, a.values[k].text);
+        }
+    }
+    return 0;
+}

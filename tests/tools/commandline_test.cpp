@@ -1,0 +1,114 @@
+// The command line as QCommandLineParser reads it: both value forms, "--", a lone "-",
+// options after the inputs, and the usage errors that stop a run.
+#include "keytool.h"
+
+#include <gtest/gtest.h>
+
+namespace drevant::keytool {
+namespace {
+
+struct ArgsCase {
+    const char* name;
+    QStringList args;
+    const char* error; // a part of the usage error; "" when the line is valid
+    QStringList inputs;
+    OutputMode mode;
+};
+
+class CommandLine : public ::testing::TestWithParam<ArgsCase> {};
+
+TEST_P(CommandLine, ParsesAsDocumented) {
+    const ArgsCase& c = GetParam();
+    const ParsedArguments parsed = parseArguments(c.args);
+    if (*c.error) {
+        EXPECT_FALSE(parsed.options);
+        EXPECT_TRUE(parsed.error.contains(QString::fromUtf8(c.error)))
+            << parsed.error.toStdString();
+        return;
+    }
+    ASSERT_TRUE(parsed.options) << parsed.error.toStdString();
+    EXPECT_EQ(parsed.options->inputs, c.inputs);
+    EXPECT_EQ(parsed.options->mode, c.mode);
+}
+
+const QString Key = QStringLiteral("E6912999B05D20A3308");
+
+INSTANTIATE_TEST_SUITE_P(
+    KeyTool, CommandLine,
+    ::testing::Values(ArgsCase{"ValueWithEquals",
+                               {"--normality=0.25", "--volume-ml=50", Key},
+                               "",
+                               {Key},
+                               OutputMode::Report},
+                      ArgsCase{"OptionsAfterInputs",
+                               {"a.dat", "--csv", "b.dat"},
+                               "",
+                               {"a.dat", "b.dat"},
+                               OutputMode::Csv},
+                      ArgsCase{"DoubleDashEndsOptions",
+                               {"--", "--csv", "-x"},
+                               "",
+                               {"--csv", "-x"},
+                               OutputMode::Report},
+                      ArgsCase{"LoneDashIsAnInput", {"-"}, "", {"-"}, OutputMode::Report},
+                      ArgsCase{"Grade",
+                               {"--grade", "answers.csv", "--tolerance-conc", "3%"},
+                               "",
+                               {},
+                               OutputMode::Grade},
+                      ArgsCase{"AnswerSheet",
+                               {"--answer-sheet", "--semicolon", "a.dat"},
+                               "",
+                               {"a.dat"},
+                               OutputMode::AnswerSheet},
+                      ArgsCase{"Unknown",
+                               {"--frobnicate", "a.dat"},
+                               "unknown option \"--frobnicate\"",
+                               {},
+                               OutputMode::Report},
+                      ArgsCase{"FlagWithValue",
+                               {"--csv=yes", "a.dat"},
+                               "\"--csv\" takes no value",
+                               {},
+                               OutputMode::Report},
+                      ArgsCase{"MissingValue",
+                               {"a.dat", "--plot"},
+                               "\"--plot\" needs a value",
+                               {},
+                               OutputMode::Report},
+                      ArgsCase{"TwoModes",
+                               {"--csv", "--grade", "s.csv"},
+                               "cannot be used together",
+                               {},
+                               OutputMode::Report},
+                      ArgsCase{"GradeWithFiles",
+                               {"--grade", "s.csv", "a.dat"},
+                               "give no other files",
+                               {},
+                               OutputMode::Report},
+                      ArgsCase{"ToleranceWithoutGrade",
+                               {"--tolerance-pka", "0.1", "a.dat"},
+                               "go with --grade",
+                               {},
+                               OutputMode::Report},
+                      ArgsCase{"ToleranceOutOfRange",
+                               {"--grade", "s.csv", "--tolerance-conc", "150"},
+                               "percentage from 0 to 100",
+                               {},
+                               OutputMode::Report},
+                      ArgsCase{
+                          "NoInput", {}, "no export file or sample key", {}, OutputMode::Report}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CommandLine, TolerancesAreRead) {
+    const auto parsed = parseArguments(
+        {"--grade", "s.csv", "--tolerance-conc", "2,5", "--tolerance-pka=0.1", "--semicolon"});
+    ASSERT_TRUE(parsed.options) << parsed.error.toStdString();
+    EXPECT_DOUBLE_EQ(parsed.options->tolerances.concentrationRelative, 0.025);
+    EXPECT_DOUBLE_EQ(parsed.options->tolerances.pka, 0.1);
+    EXPECT_TRUE(parsed.options->semicolons);
+    EXPECT_EQ(parsed.options->gradeSheet, QStringLiteral("s.csv"));
+}
+
+} // namespace
+} // namespace drevant::keytool

@@ -1,0 +1,225 @@
+#include "keytool.h"
+
+#include "keyreport.h"
+#include "names.h"
+
+#include "export/exportfilereader.h"
+
+#include <QCommandLineParser>
+
+#include <cmath>
+
+namespace drevant::keytool {
+
+namespace {
+
+ParsedArguments usageError(const QString& message) {
+    return {std::nullopt, message};
+}
+
+// A decimal given on the command line ("." or "," as separator).
+std::optional<double> optionNumber(QString text) {
+    text = text.trimmed();
+    text.replace(u',', u'.');
+    bool ok = false;
+    const double value = text.toDouble(&ok); // C locale
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+QString rangeText(double low, double high) {
+    return QString::number(low, 'g', 15) + QStringLiteral(" to ") + QString::number(high, 'g', 15);
+}
+
+QString quotedOption(const QString& name) {
+    return u'"' + shownName(name.size() == 1 ? u'-' + name : QStringLiteral("--") + name) + u'"';
+}
+
+} // namespace
+
+ParsedArguments parseArguments(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption version(QStringLiteral("version"), QString());
+    const QCommandLineOption csv(QStringLiteral("csv"), QString());
+    const QCommandLineOption curve(QStringLiteral("curve"), QString());
+    const QCommandLineOption answerSheet(QStringLiteral("answer-sheet"), QString());
+    const QCommandLineOption semicolon(QStringLiteral("semicolon"), QString());
+    const QCommandLineOption plot(QStringLiteral("plot"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption plotDir(QStringLiteral("plot-dir"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption normality(QStringLiteral("normality"), QString(), QStringLiteral("N"));
+    const QCommandLineOption volume(QStringLiteral("volume-ml"), QString(), QStringLiteral("V"));
+    const QCommandLineOption grade(QStringLiteral("grade"), QString(), QStringLiteral("SHEET"));
+    const QCommandLineOption toleranceConc(QStringLiteral("tolerance-conc"), QString(),
+                                           QStringLiteral("PERCENT"));
+    const QCommandLineOption tolerancePka(QStringLiteral("tolerance-pka"), QString(),
+                                          QStringLiteral("PK"));
+    parser.addOptions({help, version, csv, curve, answerSheet, semicolon, plot, plotDir, normality,
+                       volume, grade, toleranceConc, tolerancePka});
+    parser.addPositionalArgument(QStringLiteral("inputs"), QString());
+
+    if (!parser.parse(QStringList{QStringLiteral("drevant-key")} + arguments)) {
+        if (!parser.unknownOptionNames().isEmpty())
+            return usageError(QStringLiteral("unknown option ") +
+                              quotedOption(parser.unknownOptionNames().front()));
+        // Missing or unexpected values: name the option as the user wrote it.
+        for (const QCommandLineOption* o :
+             {&plot, &plotDir, &normality, &volume, &grade, &toleranceConc, &tolerancePka}) {
+            if (parser.errorText().contains(QStringLiteral("'--") + o->names().front() + u'\''))
+                return usageError(quotedOption(o->names().front()) +
+                                  QStringLiteral(" needs a value"));
+        }
+        for (const QCommandLineOption* o :
+             {&help, &version, &csv, &curve, &answerSheet, &semicolon}) {
+            for (const QString& n : o->names()) {
+                if (parser.errorText().contains(
+                        u'\'' + (n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n +
+                        u'\''))
+                    return usageError(quotedOption(n) + QStringLiteral(" takes no value"));
+            }
+        }
+        return usageError(parser.errorText());
+    }
+
+    KeyToolOptions options;
+    options.help = parser.isSet(help);
+    options.version = parser.isSet(version);
+    options.inputs = parser.positionalArguments();
+    if (options.help || options.version)
+        return {options, QString()};
+
+    std::vector<std::pair<QString, OutputMode>> modes;
+    if (parser.isSet(csv))
+        modes.push_back({QStringLiteral("--csv"), OutputMode::Csv});
+    if (parser.isSet(curve))
+        modes.push_back({QStringLiteral("--curve"), OutputMode::Curve});
+    if (parser.isSet(answerSheet))
+        modes.push_back({QStringLiteral("--answer-sheet"), OutputMode::AnswerSheet});
+    if (parser.isSet(grade))
+        modes.push_back({QStringLiteral("--grade"), OutputMode::Grade});
+    if (modes.size() > 1) {
+        return usageError(modes[0].first + QStringLiteral(" and ") + modes[1].first +
+                          QStringLiteral(" cannot be used together"));
+    }
+    if (!modes.empty())
+        options.mode = modes.front().second;
+    options.semicolons = parser.isSet(semicolon);
+
+    if (parser.isSet(plot)) {
+        if (parser.value(plot).isEmpty())
+            return usageError(QStringLiteral("--plot needs a file or folder name"));
+        options.plotFile = parser.value(plot);
+    }
+    if (parser.isSet(plotDir)) {
+        if (parser.value(plotDir).isEmpty())
+            return usageError(QStringLiteral("--plot-dir needs a file or folder name"));
+        options.plotDir = parser.value(plotDir);
+    }
+    if (parser.isSet(normality)) {
+        const QString v = parser.value(normality);
+        const auto n = optionNumber(v);
+        if (!n || *n < MinExportNormality || *n > MaxExportNormality) {
+            return usageError(QStringLiteral("--normality needs a number from ") +
+                              rangeText(MinExportNormality, MaxExportNormality) +
+                              QStringLiteral(" N"));
+        }
+        options.normality = n;
+        options.normalityText = v.trimmed();
+    }
+    if (parser.isSet(volume)) {
+        const auto ml = optionNumber(parser.value(volume));
+        if (!ml || *ml < MinExportSampleVolumeL * 1000 || *ml > MaxExportSampleVolumeL * 1000) {
+            return usageError(
+                QStringLiteral("--volume-ml needs a number from ") +
+                rangeText(MinExportSampleVolumeL * 1000, MaxExportSampleVolumeL * 1000) +
+                QStringLiteral(" mL"));
+        }
+        options.volumeMl = ml;
+    }
+    if (parser.isSet(toleranceConc)) {
+        QString v = parser.value(toleranceConc).trimmed();
+        if (v.endsWith(u'%'))
+            v.chop(1);
+        const auto percent = optionNumber(v);
+        if (!percent || *percent < 0 || *percent > 100)
+            return usageError(QStringLiteral("--tolerance-conc needs a percentage from 0 to 100"));
+        options.tolerances.concentrationRelative = *percent / 100;
+    }
+    if (parser.isSet(tolerancePka)) {
+        const auto pk = optionNumber(parser.value(tolerancePka));
+        if (!pk || *pk < 0 || *pk > 14)
+            return usageError(QStringLiteral("--tolerance-pka needs a number from 0 to 14"));
+        options.tolerances.pka = *pk;
+    }
+
+    if (options.mode == OutputMode::Grade) {
+        options.gradeSheet = parser.value(grade);
+        if (options.gradeSheet->isEmpty())
+            return usageError(QStringLiteral("--grade needs the answer sheet's name"));
+        if (!options.inputs.isEmpty())
+            return usageError(QStringLiteral("--grade reads the files its sheet names; give no "
+                                             "other files"));
+        if (options.plotFile || options.plotDir)
+            return usageError(QStringLiteral("--grade draws no plots"));
+        return {options, QString()};
+    }
+    if (parser.isSet(toleranceConc) || parser.isSet(tolerancePka))
+        return usageError(QStringLiteral("the tolerances go with --grade"));
+    if (options.inputs.isEmpty())
+        return usageError(QStringLiteral("no export file or sample key given"));
+    if (options.mode == OutputMode::AnswerSheet && (options.plotFile || options.plotDir))
+        return usageError(QStringLiteral("--answer-sheet draws no plots"));
+    if (options.plotFile && options.plotDir)
+        return usageError(QStringLiteral("--plot and --plot-dir cannot be used together"));
+    if (options.plotFile && options.inputs.size() > 1) {
+        return usageError(QStringLiteral("--plot draws one input; use --plot-dir DIR for ") +
+                          QString::number(options.inputs.size()) + QStringLiteral(" inputs"));
+    }
+    if (options.normality.has_value() != options.volumeMl.has_value())
+        return usageError(QStringLiteral("--normality and --volume-ml go together"));
+    return {options, QString()};
+}
+
+bool isBareKey(const QString& argument) {
+    if (argument.isEmpty() || nameExists(argument))
+        return false;
+    return !argument.contains(u'/') && !argument.contains(u'\\') && !argument.contains(u'.');
+}
+
+bool needsGui(const KeyToolOptions& options) {
+    return options.plotFile.has_value() || options.plotDir.has_value();
+}
+
+QString usageText() {
+    return QStringLiteral(
+        "Usage: drevant-key [OPTIONS] FILE|KEY...\n"
+        "       drevant-key --answer-sheet FILE... > answers.csv\n"
+        "       drevant-key --grade answers.csv > grades.csv\n"
+        "The answer key of Drevant export files: the sample each file's first line encodes,\n"
+        "the titrant and sample volume it was titrated with, the equivalence volumes, and\n"
+        "whether the student's points fit the sample.\n"
+        "\n"
+        "  --csv               one spreadsheet row per input, with a header row\n"
+        "  --curve             the true titration curve: titrant mL and pH, 0 to 20 mL\n"
+        "                      in 0.1 mL steps\n"
+        "  --plot FILE.png     draw the student's points over the true curve (one input)\n"
+        "  --plot-dir DIR      draw one plot per input into DIR (DIR/<name>.png)\n"
+        "  --normality N       titrant normality for bare keys (0.001 to 0.5)\n"
+        "  --volume-ml V       sample volume in mL for bare keys (1 to 1000)\n"
+        "  --answer-sheet      an empty answer sheet (CSV) for the files, for the students\n"
+        "  --grade SHEET       grade a filled answer sheet against the files it names\n"
+        "  --tolerance-conc P  concentrations within P percent count as right (default 5)\n"
+        "  --tolerance-pka D   pKa values within D count as right (default 0.2)\n"
+        "  --semicolon         CSV with \";\" between cells and this computer's decimal\n"
+        "                      separator, as spreadsheets set to decimal commas open it\n"
+        "  -h, --help          show this help\n"
+        "      --version       show the version\n"
+        "\n"
+        "An argument that is not an existing file and has no \"/\" or \".\" is read as a key.\n"
+        "Exit status: 0 all inputs read, 1 some could not be read, 2 usage error.\n");
+}
+
+} // namespace drevant::keytool

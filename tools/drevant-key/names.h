@@ -1,0 +1,36 @@
+#pragma once
+
+#include "export/exportfilereader.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace drevant::keytool {
+
+// File names are bytes. A name that is valid UTF-8 becomes its text; every byte of a name
+// that is not (as unzip makes from other systems' archives) is kept as the code unit
+// U+DC80 + byte, so that nameBytes gives back exactly the bytes the name had and the file
+// opens. Output written through TextOutput prints those bytes unchanged.
+QString nameFromBytes(const QByteArray& bytes);
+QByteArray nameBytes(const QString& name);
+
+// Whether a code unit stands for a raw byte of a name (see nameFromBytes).
+inline bool isEscapedByte(QChar c) {
+    return c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF;
+}
+
+// Reads and parses the export file with this name, opened by its bytes. Only regular files
+// are read (a folder, pipe or device is refused without reading, and a FIFO never blocks),
+// and never more than MaxExportFileBytes + 1 bytes.
+ExportFileReading readNamedExportFile(const QString& name);
+
+// The bytes of the regular file with this name, at most maxBytes of them; or nothing, with
+// a one-line reason in `error`.
+std::optional<QByteArray> readNamedFile(const QString& name, qint64 maxBytes, QString& error);
+
+// Whether a file of this name exists (by its bytes).
+bool nameExists(const QString& name);
+
+} // namespace drevant::keytool

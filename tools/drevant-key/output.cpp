@@ -1,0 +1,58 @@
+#include "output.h"
+
+#include "names.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace drevant::keytool {
+
+void StreamOutput::fail(int error) {
+    if (m_failure.isEmpty()) {
+        m_failure = error != 0 ? QString::fromLocal8Bit(std::strerror(error))
+                               : QStringLiteral("the output could not be written");
+    }
+}
+
+void StreamOutput::write(const QString& text) {
+    if (!m_failure.isEmpty() || text.isEmpty())
+        return;
+    const QByteArray bytes = nameBytes(text);
+    errno = 0;
+    if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), m_stream) !=
+            static_cast<std::size_t>(bytes.size()) ||
+        std::ferror(m_stream)) {
+        fail(errno);
+    }
+}
+
+bool StreamOutput::flush() {
+    if (!m_failure.isEmpty())
+        return false;
+    errno = 0;
+    if (std::fflush(m_stream) != 0 || std::ferror(m_stream)) {
+        fail(errno);
+        return false;
+    }
+    return true;
+}
+
+bool standardOutputIsOpen() {
+    return ::fcntl(STDOUT_FILENO, F_GETFD) != -1;
+}
+
+void occupyClosedStandardDescriptors() {
+    for (int fd : {STDIN_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) != -1)
+            continue;
+        const int opened = ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+        if (opened >= 0 && opened != fd) {
+            ::dup2(opened, fd);
+            ::close(opened);
+        }
+    }
+}
+
+} // namespace drevant::keytool

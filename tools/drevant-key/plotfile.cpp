@@ -1,0 +1,88 @@
+#include "plot.h"
+
+#include "names.h"
+#include "palette.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <sys/stat.h>
+
+namespace drevant::keytool {
+
+namespace {
+
+// PNG at zlib level 1: a palette image of lines and text compresses nearly as well as at
+// the default level, faster (QImageWriter's quality 80 is level 1).
+constexpr int PngQuality = 80;
+
+} // namespace
+
+std::vector<FileIdentity> fileIdentities(const QStringList& names) {
+    std::vector<FileIdentity> out;
+    for (const QString& name : names) {
+        struct stat st {};
+        if (::stat(nameBytes(name).constData(), &st) == 0)
+            out.push_back({static_cast<unsigned long long>(st.st_dev),
+                           static_cast<unsigned long long>(st.st_ino)});
+    }
+    return out;
+}
+
+std::optional<QString> plotTargetProblem(const QString& target, const QStringList& inputs) {
+    return plotTargetProblem(target, fileIdentities(inputs));
+}
+
+std::optional<QString> plotTargetProblem(const QString& target,
+                                         const std::vector<FileIdentity>& inputs) {
+    if (!target.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        return QStringLiteral("a plot is written only to a name ending in .png");
+    if (QFile::encodeName(target) != nameBytes(target))
+        return QStringLiteral("a plot is written only to a name in UTF-8");
+    struct stat targetStat {};
+    if (::stat(nameBytes(target).constData(), &targetStat) != 0)
+        return std::nullopt; // a new file
+    if (S_ISDIR(targetStat.st_mode))
+        return QStringLiteral("is a folder, not a picture");
+    if (!S_ISREG(targetStat.st_mode))
+        return QStringLiteral("is not a regular file (a device, pipe or socket): no plot is "
+                              "written there");
+    const FileIdentity self{static_cast<unsigned long long>(targetStat.st_dev),
+                            static_cast<unsigned long long>(targetStat.st_ino)};
+    if (std::find(inputs.begin(), inputs.end(), self) != inputs.end())
+        return QStringLiteral("is one of the input files: no plot is written over it");
+    return std::nullopt;
+}
+
+std::optional<QString> savePlot(const AnalysedInput& input, const QString& pngPath) {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return QStringLiteral("cannot draw the plot: no graphical application object");
+    if (!input.sample || !input.normality || !input.sampleVolumeL)
+        return QStringLiteral("cannot draw the plot: the titrant normality and sample volume are "
+                              "not known");
+    const QImage image = paletteImage(renderPlot(input));
+    // Written to a temporary file in the same folder and renamed over the name only when
+    // complete: a failed write leaves an existing picture as it was.
+    QSaveFile file(pngPath);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return QStringLiteral("cannot write the plot ") + shownName(pngPath) +
+               QStringLiteral(": ") + file.errorString();
+    }
+    QImageWriter writer(&file, "png");
+    writer.setQuality(PngQuality);
+    if (!writer.write(image)) {
+        file.cancelWriting();
+        return QStringLiteral("cannot write the plot ") + shownName(pngPath) +
+               QStringLiteral(": ") + writer.errorString();
+    }
+    if (!file.commit()) {
+        return QStringLiteral("cannot write the plot ") + shownName(pngPath) +
+               QStringLiteral(": ") + file.errorString();
+    }
+    return std::nullopt;
+}
+
+} // namespace drevant::keytool

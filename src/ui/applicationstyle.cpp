@@ -1,5 +1,7 @@
 #include "applicationstyle.h"
 
+#include "ui/accessibility.h"
+
 #include <QApplication>
 #include <QFont>
 
@@ -12,6 +14,7 @@ void applyApplicationStyle(QApplication& app) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
     app.setFont(font);
+    installAccessibility();
 }
 
 } // namespace drevant

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QImage>
+#include <QTimer>
 
 #include <map>
 
@@ -17,7 +18,12 @@ namespace drevant {
 // - Any mouse button presses it. The press lasts until that same mouse button is released,
 //   wherever the pointer is by then; other mouse buttons and Space are ignored meanwhile.
 // - Space on the focused button presses it and the release of Space releases it; the
-//   auto-repeated key events of a held Space are ignored, so a held Space is one press.
+//   auto-repeated key events of a held Space are ignored, so a held Space is one press. On
+//   X11 a held key repeats as release and press pairs, and the toolkit cannot always tell
+//   that such a release is a repeat (its press may not have arrived yet): a Space release
+//   therefore ends the press only when no Space press follows within ReleaseGraceMs.
+//   releaseDeferred() marks the moment of such a release, so that the delivery can be
+//   measured to it rather than to the end of the wait (lastReleaseDeferred()).
 // - Losing the keyboard focus while held (Tab, a click elsewhere, another window coming to
 //   the front) ends the press there with released(), since the release itself would go to
 //   another widget.
@@ -46,6 +52,17 @@ public:
     // Whether a press is in progress (pressed() emitted, released() not yet).
     bool isHeld() const { return m_holder != Holder::None; }
 
+    // How long a Space release waits for a repeat's press before it ends the press.
+    static constexpr int ReleaseGraceMs = 100;
+    // Whether the press that released() just ended was ended by a Space release that waited
+    // (releaseDeferred() was emitted at that release).
+    bool lastReleaseDeferred() const { return m_lastReleaseDeferred; }
+
+signals:
+    // Space was released while held: released() follows unless the key is pressed again
+    // within ReleaseGraceMs (an auto-repeat the toolkit did not flag).
+    void releaseDeferred();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -62,7 +79,7 @@ private:
     enum class Holder { None, Mouse, Key };
 
     void beginPress(Holder holder, Qt::MouseButton button);
-    void endPress();     // with released()
+    void endPress(bool releaseWaited = false); // with released()
     void abandonPress(); // without a signal
 
     // The picture scaled for painting at the given size in device pixels, cached.
@@ -73,6 +90,8 @@ private:
     QImage m_disabledPicture;
     Holder m_holder = Holder::None;
     Qt::MouseButton m_mouseButton = Qt::NoButton; // the button holding a mouse press
+    QTimer m_releaseTimer;                         // runs while a Space release waits
+    bool m_lastReleaseDeferred = false;
     mutable std::map<qint64, QImage> m_scaled;    // by the source picture's cacheKey()
 };
 

@@ -16,7 +16,9 @@ class QScrollBar;
 namespace drevant {
 
 class BuretteButton;
+class CurveSurface;
 class RetainedSurface;
+class SettingScrollBar;
 
 // The titration window "Drevant": the bench on which one unknown sample is titrated. The
 // widgets only forward their events to the bench logic and show the state it leaves.
@@ -29,19 +31,22 @@ public:
     BuretteButton* Drevant = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
-    QScrollBar* HScroll1 = nullptr;
+    SettingScrollBar* HScroll1 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
-    QScrollBar* HScroll2 = nullptr;
+    SettingScrollBar* HScroll2 = nullptr;
     RetainedSurface* MessageBox = nullptr;
     QPushButton* ShowData = nullptr;
-    RetainedSurface* DataGraph = nullptr;
+    CurveSurface* DataGraph = nullptr;
     QPushButton* Start = nullptr;
     QPushButton* ExportData = nullptr;
     QPushButton* Restart = nullptr;
     QPushButton* BeginAgain = nullptr;
 
     TitrationBench& bench() { return *m_bench; }
+
+    // The controls in their tab order (the labels take no focus).
+    QList<QWidget*> tabOrder() const;
 
     // The font of the message panel: small enough that the longest report (three warning
     // lines and five report lines) and a full data page fit the panel.
@@ -56,10 +61,31 @@ protected:
 private:
     void buildControls();
     // Runs one handler of the bench, then shows the state it left on the widgets.
-    template <typename Handler> void handle(Handler handler);
+    // `writer` is the control whose handler prints on the message panel, if any: a screen
+    // reader hears the panel's new text as that control's description.
+    template <typename Handler> void handle(Handler handler, QWidget* writer = nullptr);
     void showControls();
+    void showAccessibleTexts();
+    // The first control in tab order that is enabled, not counting those `leaving`.
+    QWidget* firstEnabledControl(const QList<const QWidget*>& leaving = {}) const;
 
+    // The bench's clock: the window's, except that a release of Space that waited to be sure
+    // it was no auto-repeat is read at the moment of the key release.
+    class ReleaseClock final : public Clock {
+    public:
+        explicit ReleaseClock(Clock& clock) : m_clock(clock) {}
+        double secondsSinceMidnight() override {
+            return m_heldAt >= 0 ? m_heldAt : m_clock.secondsSinceMidnight();
+        }
+        Clock& m_clock;
+        double m_heldAt = -1; // the reading to give, when not negative
+        double m_keyReleaseAt = 0;
+    };
+
+    DeclareVars& m_vars;
+    ReleaseClock m_releaseClock;
     std::unique_ptr<TitrationBench> m_bench;
+    QWidget* m_panelWriter = nullptr;
 };
 
 } // namespace drevant

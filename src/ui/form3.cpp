@@ -103,6 +103,16 @@ void Form3::buildControls() {
     CancelSave = new CommandButton(QStringLiteral("Cancel"), this);
     CancelSave->setGeometry(twipsRect(3840, 2280, 1455, 735));
 
+    // Names for assistive technology: each list by what it lists.
+    Text1->setAccessibleName(QStringLiteral("File name"));
+    Text1->setAccessibleDescription(QStringLiteral("Saved with .dat added when missing"));
+    Drive1->setAccessibleName(QStringLiteral("Drive"));
+    Drive1->setAccessibleDescription(QStringLiteral("Drive")); // a combo box says its value
+    Dir1->setAccessibleName(QStringLiteral("Folders"));
+    File1->setAccessibleName(QStringLiteral("Files (*.dat)"));
+    ClientArea->setAccessibleName(QStringLiteral("Saved paths and messages"));
+    ClientArea->setSpeaksPrintedText(true);
+
     setTabOrder(Dir1, Drive1);
     setTabOrder(Drive1, File1);
     setTabOrder(File1, Text1);

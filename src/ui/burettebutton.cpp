@@ -2,6 +2,7 @@
 
 #include "ui/burettepictures.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -29,7 +30,8 @@ BuretteButton::BuretteButton(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     m_releaseTimer.setSingleShot(true);
-    m_releaseTimer.setInterval(ReleaseGraceMs);
+    m_releaseTimer.setInterval(
+        QGuiApplication::platformName() == QLatin1String("xcb") ? XcbReleaseGraceMs : 0);
     connect(&m_releaseTimer, &QTimer::timeout, this, [this] {
         if (m_holder == Holder::Key)
             endPress(true);
@@ -126,8 +128,12 @@ void BuretteButton::keyReleaseEvent(QKeyEvent* event) {
         return;
     }
     if (!event->isAutoRepeat() && m_holder == Holder::Key && !m_releaseTimer.isActive()) {
-        m_releaseTimer.start();
-        emit releaseDeferred();
+        if (m_releaseTimer.interval() == 0) {
+            endPress();
+        } else {
+            m_releaseTimer.start();
+            emit releaseDeferred();
+        }
     }
     event->accept();
 }

@@ -20,8 +20,9 @@ namespace drevant {
 // - Space on the focused button presses it and the release of Space releases it; the
 //   auto-repeated key events of a held Space are ignored, so a held Space is one press. On
 //   X11 a held key repeats as release and press pairs, and the toolkit cannot always tell
-//   that such a release is a repeat (its press may not have arrived yet): a Space release
-//   therefore ends the press only when no Space press follows within ReleaseGraceMs.
+//   that such a release is a repeat (its press may not have arrived yet): there a Space
+//   release ends the press only when no Space press follows within the release grace
+//   (XcbReleaseGraceMs; other platforms send no such pairs and end the press at once).
 //   releaseDeferred() marks the moment of such a release, so that the delivery can be
 //   measured to it rather than to the end of the wait (lastReleaseDeferred()).
 // - Losing the keyboard focus while held (Tab, a click elsewhere, another window coming to
@@ -52,15 +53,18 @@ public:
     // Whether a press is in progress (pressed() emitted, released() not yet).
     bool isHeld() const { return m_holder != Holder::None; }
 
-    // How long a Space release waits for a repeat's press before it ends the press.
-    static constexpr int ReleaseGraceMs = 100;
+    // How long a Space release waits for a repeat's press before it ends the press on X11;
+    // 0 ends it at once.
+    static constexpr int XcbReleaseGraceMs = 100;
+    void setReleaseGraceMs(int ms) { m_releaseTimer.setInterval(ms); }
+    int releaseGraceMs() const { return m_releaseTimer.interval(); }
     // Whether the press that released() just ended was ended by a Space release that waited
     // (releaseDeferred() was emitted at that release).
     bool lastReleaseDeferred() const { return m_lastReleaseDeferred; }
 
 signals:
     // Space was released while held: released() follows unless the key is pressed again
-    // within ReleaseGraceMs (an auto-repeat the toolkit did not flag).
+    // within the release grace (an auto-repeat the toolkit did not flag).
     void releaseDeferred();
 
 protected:

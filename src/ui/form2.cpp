@@ -91,10 +91,9 @@ void Form2::buildControls() {
     Label5 = makeValueLabel(this, twipsRect(1560, 600, 975, 255));
     HScroll2 = makeScrollBar(this, twipsRect(1560, 840, 975, 255), 1.0, VolumeScrollMin,
                              VolumeScrollMax, VolumeScrollStart, 100);
-    MessageBox = new RetainedSurface(this);
+    MessageBox = new RetainedSurface(this, RetainedSurface::Speech::PrintedText);
     MessageBox->setGeometry(twipsRect(240, 1200, 2895, 1815));
     MessageBox->setSurfaceFont(messagePanelFont());
-    MessageBox->setSpeaksPrintedText(true);
     MessageBox->setFocusPolicy(Qt::StrongFocus); // a screen reader user can go and read it
     ShowData = new CommandButton(QStringLiteral("Show Data"), this);
     ShowData->setGeometry(twipsRect(240, 3000, 2895, 375));

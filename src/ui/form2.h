@@ -4,6 +4,8 @@
 #include "forms/windowhost.h"
 #include "session/declarevars.h"
 #include "session/platform.h"
+#include "ui/curvesurface.h"
+#include "ui/settingscrollbar.h"
 
 #include <QWidget>
 
@@ -16,9 +18,7 @@ class QScrollBar;
 namespace drevant {
 
 class BuretteButton;
-class CurveSurface;
 class RetainedSurface;
-class SettingScrollBar;
 
 // The titration window "Drevant": the bench on which one unknown sample is titrated. The
 // widgets only forward their events to the bench logic and show the state it leaves.

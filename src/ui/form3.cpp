@@ -80,7 +80,7 @@ void Form3::buildControls() {
     setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
 
     // Created first, so that every control lies in front of it.
-    ClientArea = new RetainedSurface(this);
+    ClientArea = new RetainedSurface(this, RetainedSurface::Speech::PrintedText);
     ClientArea->setGeometry(QRect(QPoint(0, 0), size()));
     ClientArea->setSurfaceFont(font());
     // The dialog's own face: the window colour, not the white of a text area.
@@ -111,7 +111,6 @@ void Form3::buildControls() {
     Dir1->setAccessibleName(QStringLiteral("Folders"));
     File1->setAccessibleName(QStringLiteral("Files (*.dat)"));
     ClientArea->setAccessibleName(QStringLiteral("Saved paths and messages"));
-    ClientArea->setSpeaksPrintedText(true);
 
     setTabOrder(Dir1, Drive1);
     setTabOrder(Drive1, File1);

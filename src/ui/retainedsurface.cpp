@@ -13,7 +13,8 @@ namespace {
 constexpr int FocusFrameWidth = 2; // pixels
 } // namespace
 
-RetainedSurface::RetainedSurface(QWidget* parent) : QWidget(parent), m_font(font()) {
+RetainedSurface::RetainedSurface(QWidget* parent, Speech speech)
+    : QWidget(parent), m_font(font()), m_speaksPrintedText(speech == Speech::PrintedText) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     clearImage();
 }

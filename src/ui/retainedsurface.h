@@ -21,7 +21,11 @@ namespace drevant {
 class RetainedSurface : public QWidget, public DrawingSurface {
     Q_OBJECT
 public:
-    explicit RetainedSurface(QWidget* parent = nullptr);
+    // Whether the surface offers its printed lines to assistive technology; fixed at
+    // construction, since Qt keeps the first accessible object it makes for a widget.
+    enum class Speech { Silent, PrintedText };
+
+    explicit RetainedSurface(QWidget* parent = nullptr, Speech speech = Speech::Silent);
 
     // The font text is printed and measured in (it sets the print zones).
     void setSurfaceFont(const QFont& font);
@@ -39,7 +43,6 @@ public:
     // The lines printed since the last clear, in order, as assistive technology reads them.
     QStringList printedLines() const { return m_printed.lines(); }
     QString printedText() const { return m_printed.text(); }
-    void setSpeaksPrintedText(bool speaks) { m_speaksPrintedText = speaks; }
     bool speaksPrintedText() const { return m_speaksPrintedText; }
 
 protected:

@@ -59,7 +59,8 @@ public:
     QString text(int startOffset, int endOffset) const override {
         const QString t = all();
         startOffset = std::clamp(startOffset, 0, int(t.size()));
-        endOffset = endOffset < 0 ? int(t.size()) : std::clamp(endOffset, startOffset, int(t.size()));
+        endOffset =
+            endOffset < 0 ? int(t.size()) : std::clamp(endOffset, startOffset, int(t.size()));
         return t.mid(startOffset, endOffset - startOffset);
     }
     int characterCount() const override { return int(all().size()); }
@@ -235,6 +236,8 @@ QAccessibleInterface* drevantAccessibleFactory(const QString& className, QObject
 
 } // namespace
 
-void installAccessibility() { QAccessible::installFactory(drevantAccessibleFactory); }
+void installAccessibility() {
+    QAccessible::installFactory(drevantAccessibleFactory);
+}
 
 } // namespace drevant

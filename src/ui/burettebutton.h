@@ -84,7 +84,7 @@ private:
 
     void beginPress(Holder holder, Qt::MouseButton button);
     void endPress(bool releaseWaited = false); // with released()
-    void abandonPress(); // without a signal
+    void abandonPress();                       // without a signal
 
     // The picture scaled for painting at the given size in device pixels, cached.
     const QImage& scaledPicture(const QImage& picture, QSize devicePixels) const;
@@ -94,9 +94,9 @@ private:
     QImage m_disabledPicture;
     Holder m_holder = Holder::None;
     Qt::MouseButton m_mouseButton = Qt::NoButton; // the button holding a mouse press
-    QTimer m_releaseTimer;                         // runs while a Space release waits
+    QTimer m_releaseTimer;                        // runs while a Space release waits
     bool m_lastReleaseDeferred = false;
-    mutable std::map<qint64, QImage> m_scaled;    // by the source picture's cacheKey()
+    mutable std::map<qint64, QImage> m_scaled; // by the source picture's cacheKey()
 };
 
 } // namespace drevant

@@ -24,6 +24,20 @@ double contrastRatio(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+QColor outlineOn(const QColor& window, const QColor& text) {
+    const QColor w = window.toRgb();
+    const QColor t = readableOn(w, text.toRgb()).toRgb();
+    // From halfway between the two towards the text, until the outline contrast is met.
+    for (double share = 0.5; share < 1.0; share += 0.05) {
+        const QColor mix = QColor::fromRgbF(float(w.redF() + (t.redF() - w.redF()) * share),
+                                            float(w.greenF() + (t.greenF() - w.greenF()) * share),
+                                            float(w.blueF() + (t.blueF() - w.blueF()) * share));
+        if (contrastRatio(mix, w) >= OutlineContrast)
+            return mix;
+    }
+    return t;
+}
+
 QColor readableOn(const QColor& background, const QColor& preferred) {
     if (contrastRatio(background, preferred) >= TextContrast)
         return preferred;

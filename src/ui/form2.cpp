@@ -67,8 +67,7 @@ Form2::Form2(DeclareVars& vars, Clock& clock, WindowHost& host)
     setWindowTitle(QStringLiteral("Drevant"));
     setFixedSize(twipsToPixels(8235), twipsToPixels(8430));
     buildControls();
-    m_bench =
-        std::make_unique<TitrationBench>(vars, m_releaseClock, *MessageBox, *DataGraph, host);
+    m_bench = std::make_unique<TitrationBench>(vars, m_releaseClock, *MessageBox, *DataGraph, host);
     handle([this] { m_bench->Form_Load(); });
     // The window opens with the focus on the first control that can take it (HScroll1 while
     // the burette is locked).
@@ -162,8 +161,8 @@ void Form2::buildControls() {
 }
 
 QList<QWidget*> Form2::tabOrder() const {
-    return {Drevant,  HScroll1, HScroll2,   MessageBox, ShowData,
-            DataGraph, Start,   ExportData, Restart,    BeginAgain};
+    return {Drevant,   HScroll1, HScroll2,   MessageBox, ShowData,
+            DataGraph, Start,    ExportData, Restart,    BeginAgain};
 }
 
 QWidget* Form2::firstEnabledControl(const QList<const QWidget*>& leaving) const {
@@ -217,10 +216,8 @@ void Form2::showAccessibleTexts() {
     HScroll1->setAccessibleDescription(c.label4);
     HScroll2->setAccessibleDescription(c.label5);
     const QString panel = MessageBox->printedLines().join(u' ').simplified();
-    const QString burette =
-        buretteDescription(m_vars, c.startEnabled, c.drevantEnabled, locale);
-    Drevant->setAccessibleDescription(m_panelWriter == Drevant ? burette + u' ' + panel
-                                                               : burette);
+    const QString burette = buretteDescription(m_vars, c.startEnabled, c.drevantEnabled, locale);
+    Drevant->setAccessibleDescription(m_panelWriter == Drevant ? burette + u' ' + panel : burette);
     ShowData->setAccessibleDescription(m_panelWriter == ShowData ? panel : QString());
     const std::vector<SpokenPoint> points = spokenPoints(m_vars, locale);
     QStringList rows;

@@ -1,5 +1,6 @@
 #include "retainedsurface.h"
 
+#include "ui/contrast.h"
 #include "ui/twips.h"
 
 #include <QAccessible>
@@ -134,6 +135,14 @@ void RetainedSurface::paintEvent(QPaintEvent* event) {
     p.drawImage(event->rect(), m_image,
                 QRectF(event->rect().topLeft() * m_image.devicePixelRatio(),
                        event->rect().size() * m_image.devicePixelRatio()));
+    if (focusPolicy() != Qt::NoFocus) {
+        // A surface one can Tab to is a control: it shows its edge against the window. Drawn
+        // over the picture, not into it.
+        p.setPen(
+            outlineOn(palette().color(QPalette::Window), palette().color(QPalette::WindowText)));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
     if (hasFocus()) {
         // Two pixels in the highlight colour just inside the edge: plain to see on the white
         // panel and on the graph's grid alike.

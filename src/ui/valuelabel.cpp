@@ -9,7 +9,9 @@ namespace drevant {
 
 ValueLabel::ValueLabel(QWidget* parent) : QLabel(parent) {}
 
-QColor ValueLabel::backgroundColour() const { return palette().color(QPalette::HighlightedText); }
+QColor ValueLabel::backgroundColour() const {
+    return palette().color(QPalette::HighlightedText);
+}
 
 QColor ValueLabel::textColour() const {
     return readableOn(backgroundColour(), palette().color(QPalette::WindowText));

@@ -47,7 +47,8 @@ TEST_P(PrintedLinesOfLayouts, AreTheLinesAsPrinted) {
 INSTANTIATE_TEST_SUITE_P(
     Layouts, PrintedLinesOfLayouts,
     ::testing::Values(
-        PrintCase{"TextLine", [](PrintTarget& t) { TextLine(t, "Burette Empty, Try Again!!"); },
+        PrintCase{"TextLine",
+                  [](PrintTarget& t) { TextLine(t, "Burette Empty, Try Again!!"); },
                   {"Burette Empty, Try Again!!"}},
         // A zone move is one blank, however wide; the number's sign position and its trailing
         // blank are not spoken.
@@ -60,7 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
                   [](PrintTarget& t) { ZonedPairSkip(t, "pH ", Number::real(4.396)); },
                   {"pH 4.396"}},
         PrintCase{"NegativeNumberKeepsItsSign",
-                  [](PrintTarget& t) { ZonedPair(t, "x", Number::integer(-3)); }, {"x -3"}},
+                  [](PrintTarget& t) { ZonedPair(t, "x", Number::integer(-3)); },
+                  {"x -3"}},
         // Items joined without a zone are joined without a blank.
         PrintCase{"JoinedPair", [](PrintTarget& t) { JoinedPair(t, "ab", "cd"); }, {"abcd"}},
         // An empty line keeps its place between the lines around it.

@@ -32,7 +32,9 @@
 namespace drevant {
 namespace {
 
-void unloadClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void unloadClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 QAccessibleInterface* accessible(QObject* object) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
@@ -85,7 +87,8 @@ protected:
             }
             case QAccessible::TextRemoved: {
                 auto* t = static_cast<QAccessibleTextRemoveEvent*>(e);
-                EXPECT_EQ(start.mid(t->changePosition(), t->textRemoved().size()), t->textRemoved());
+                EXPECT_EQ(start.mid(t->changePosition(), t->textRemoved().size()),
+                          t->textRemoved());
                 start.remove(t->changePosition(), t->textRemoved().size());
                 break;
             }
@@ -163,10 +166,8 @@ TEST_F(Accessibility, EveryControlHasANameAndARole) {
     Form3* d = windows.exportDialog();
     ASSERT_NE(d, nullptr);
     rows = {
-        {"File name", QAccessible::EditableText, d->Text1},
-        {"Folders", QAccessible::Tree, d->Dir1},
-        {"Files (*.dat)", QAccessible::List, d->File1},
-        {"Save", QAccessible::Button, d->Save},
+        {"File name", QAccessible::EditableText, d->Text1}, {"Folders", QAccessible::Tree, d->Dir1},
+        {"Files (*.dat)", QAccessible::List, d->File1},     {"Save", QAccessible::Button, d->Save},
         {"Cancel", QAccessible::Button, d->CancelSave},
     };
     for (const NamedControl& r : rows) {
@@ -300,6 +301,16 @@ TEST_F(Accessibility, CurveListsItsPointsAndAnnouncesThem) {
     QTest::mouseClick(w->Start, Qt::LeftButton);
     ASSERT_EQ(curve->childCount(), 1);
     EXPECT_EQ(curve->child(0)->text(QAccessible::Name), "Point 1: 0.00 mL, pH " + ph(1));
+}
+
+TEST_F(Accessibility, PressActionOnTheBuretteIsTheShortestPress) {
+    Form2* w = begin();
+    QTest::mouseClick(w->Start, Qt::LeftButton);
+    QAccessibleActionInterface* actions = accessible(w->Drevant)->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_TRUE(QTest::qWaitFor([w] { return w->bench().state().PointIndex == 2; }, 5000));
+    EXPECT_NEAR(vars.VolLog[2].number().toDouble(), 0.0001, 1e-9); // 0.1 mL
 }
 
 TEST_F(Accessibility, ExportDialogFacePrintsThePathAndTheFailure) {

@@ -9,7 +9,8 @@ namespace drevant::test {
 // Switches Qt's accessibility on or off as a screen reader's bridge does. The offscreen
 // platform has no bridge, and while accessibility is off Qt sends no accessibility events.
 inline bool setAccessibilityActive(bool active) {
-    QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QPlatformAccessibility* platform =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
     if (!platform)
         return false;
     platform->setActive(active);

@@ -27,7 +27,9 @@
 namespace drevant {
 namespace {
 
-void unloadClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void unloadClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 class Keyboard : public ::testing::Test {
 protected:
@@ -124,8 +126,8 @@ TEST_F(Keyboard, ExportDialogTabOrder) {
     ASSERT_NE(d, nullptr);
     activate(d);
     EXPECT_EQ(QApplication::focusWidget(), d->Dir1);
-    EXPECT_EQ(tabs(6), (QList<QWidget*>{d->Drive1, d->File1, d->Text1, d->Save, d->CancelSave,
-                                        d->Dir1}));
+    EXPECT_EQ(tabs(6),
+              (QList<QWidget*>{d->Drive1, d->File1, d->Text1, d->Save, d->CancelSave, d->Dir1}));
 }
 
 struct ScrollKey {

@@ -120,8 +120,9 @@ void Form2::buildControls() {
     Label2->setBuddy(HScroll2);
     HScroll1->setAccessibleName(QStringLiteral("Titrant normality (N)"));
     HScroll2->setAccessibleName(QStringLiteral("Initial sample volume (mL)"));
-    Label4->setAccessibleName(QStringLiteral("Titrant normality (N)"));
-    Label5->setAccessibleName(QStringLiteral("Initial sample volume (mL)"));
+    // The value labels keep their text as name (what a reader reads out), and say what it is.
+    Label4->setAccessibleDescription(QStringLiteral("Titrant normality (N)"));
+    Label5->setAccessibleDescription(QStringLiteral("Initial sample volume (mL)"));
     MessageBox->setAccessibleName(QStringLiteral("Messages"));
     DataGraph->setAccessibleName(QStringLiteral("Titration curve"));
     Start->setAccessibleDescription(

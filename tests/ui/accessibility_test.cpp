@@ -157,6 +157,10 @@ TEST_F(Accessibility, EveryControlHasANameAndARole) {
         EXPECT_EQ(accessible(r.object)->text(QAccessible::Name), r.name);
         EXPECT_EQ(accessible(r.object)->role(), r.role);
     }
+    // The value labels read their value and say what it is.
+    EXPECT_EQ(accessible(w->Label4)->text(QAccessible::Name), "0.25");
+    EXPECT_EQ(accessible(w->Label4)->text(QAccessible::Description), "Titrant normality (N)");
+    EXPECT_EQ(accessible(w->Label5)->text(QAccessible::Description), "Initial sample volume (mL)");
     // The captions stay exactly as written.
     EXPECT_EQ(w->Drevant->text(), "Press to Drevant");
     EXPECT_EQ(accessible(w->Drevant)->text(QAccessible::Description), "Locked until Start.");

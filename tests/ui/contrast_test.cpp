@@ -104,12 +104,10 @@ protected:
         QApplication::setPalette(saved);
     }
 
-    // The windows with text everywhere: a report in the panel and the export dialog open.
-    std::tuple<Form1*, Form2*, Form3*> allWindows() {
-        Form1* f1 = windows.difficultyWindow();
-        f1->grab();                            // polished and painted under this palette
-        Form1 copy(vars, random, clock, host); // the difficulty window goes when Begin runs
-        QTest::mouseClick(f1->InitialStart, Qt::LeftButton);
+    // The titration window with a report, and the export dialog open. (The difficulty window
+    // goes when "Begin" runs: the tests build one of their own.)
+    std::pair<Form2*, Form3*> titrationAndExport() {
+        QTest::mouseClick(windows.difficultyWindow()->InitialStart, Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         Form2* w = windows.titrationWindow();
         QTest::mouseClick(w->Start, Qt::LeftButton);
@@ -117,8 +115,7 @@ protected:
         clock.now += 2;
         QTest::mouseRelease(w->Drevant, Qt::LeftButton);
         QTest::mouseClick(w->ExportData, Qt::LeftButton);
-        Form3* d = windows.exportDialog();
-        return {nullptr, w, d};
+        return {w, windows.exportDialog()};
     }
 
     QPalette saved;
@@ -158,7 +155,7 @@ std::vector<TextPair> textPairs(QWidget* window) {
 
 TEST_P(Palettes, EveryTextReachesFourAndAHalfToOne) {
     Form1 f1(vars, random, clock, host);
-    auto [unused, w, d] = allWindows();
+    auto [w, d] = titrationAndExport();
     ASSERT_NE(d, nullptr);
     int checked = 0;
     for (QWidget* window : QList<QWidget*>{&f1, w, d})
@@ -174,7 +171,7 @@ TEST_P(Palettes, EveryTextReachesFourAndAHalfToOne) {
 // What Label4 paints, not only what it means to: it must have pixels of readable text on its
 // background (under the dark palette they were white on white).
 TEST_P(Palettes, ValueLabelsPaintReadableText) {
-    Form2* w = std::get<1>(allWindows());
+    Form2* w = titrationAndExport().first;
     for (QLabel* label : {w->Label4, w->Label5}) {
         const QImage image = label->grab().toImage();
         const QColor background = static_cast<ValueLabel*>(label)->backgroundColour();
@@ -190,7 +187,7 @@ TEST_P(Palettes, ValueLabelsPaintReadableText) {
 // side, as painted.
 TEST_P(Palettes, ControlOutlinesReachThreeToOne) {
     Form1 f1(vars, random, clock, host);
-    auto [unused, w, d] = allWindows();
+    auto [w, d] = titrationAndExport();
     ASSERT_NE(d, nullptr);
     for (QWidget* window : QList<QWidget*>{&f1, w, d}) {
         const QColor face = window->palette().color(QPalette::Window);

@@ -7,8 +7,8 @@ class QApplication;
 namespace drevant {
 
 // The font and names every run of the program uses, so text metrics (and with them the
-// print zones and screenshots) are the same on every machine.
-// Also sets the program's burette icon for every window.
+// print zones and screenshots) are the same on every machine; the program's burette icon for
+// every window; and the accessible objects of the program's own widgets.
 void applyApplicationStyle(QApplication& app);
 
 // The program's burette icon, drawn at the sizes title bars and task switchers ask for. Made

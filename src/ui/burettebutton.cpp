@@ -1,5 +1,6 @@
 #include "ui/burettebutton.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -26,6 +27,13 @@ BuretteButton::BuretteButton(QWidget* parent)
     setText(QStringLiteral("Press to Drevant"));
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    m_releaseTimer.setSingleShot(true);
+    m_releaseTimer.setInterval(
+        QGuiApplication::platformName() == QLatin1String("xcb") ? XcbReleaseGraceMs : 0);
+    connect(&m_releaseTimer, &QTimer::timeout, this, [this] {
+        if (m_holder == Holder::Key)
+            endPress(true);
+    });
 }
 
 QSize BuretteButton::sizeHint() const {
@@ -95,13 +103,17 @@ void BuretteButton::beginPress(Holder holder, Qt::MouseButton button) {
     emit pressed();
 }
 
-void BuretteButton::endPress() {
+void BuretteButton::endPress(bool releaseWaited) {
     // The state is settled before the signal: its handler may disable or even delete us.
+    // A Space release that was waiting ended this press, whenever the press ends now.
+    const bool deferred = m_releaseTimer.isActive() || releaseWaited;
     abandonPress();
+    m_lastReleaseDeferred = deferred;
     emit released();
 }
 
 void BuretteButton::abandonPress() {
+    m_releaseTimer.stop();
     m_holder = Holder::None;
     m_mouseButton = Qt::NoButton;
     setDown(false);
@@ -145,7 +157,9 @@ void BuretteButton::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event); // not QAbstractButton's: its Escape would release
         return;
     }
-    if (!event->isAutoRepeat() && m_holder == Holder::None)
+    if (m_holder == Holder::Key && m_releaseTimer.isActive())
+        m_releaseTimer.stop(); // the release was a repeat after all: the press goes on
+    else if (!event->isAutoRepeat() && m_holder == Holder::None)
         beginPress(Holder::Key, Qt::NoButton);
     event->accept();
 }
@@ -155,8 +169,14 @@ void BuretteButton::keyReleaseEvent(QKeyEvent* event) {
         QWidget::keyReleaseEvent(event);
         return;
     }
-    if (!event->isAutoRepeat() && m_holder == Holder::Key)
-        endPress();
+    if (!event->isAutoRepeat() && m_holder == Holder::Key && !m_releaseTimer.isActive()) {
+        if (m_releaseTimer.interval() == 0) {
+            endPress();
+        } else {
+            m_releaseTimer.start();
+            emit releaseDeferred();
+        }
+    }
     event->accept();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QImage>
+#include <QTimer>
 
 namespace drevant {
 
@@ -18,7 +19,13 @@ namespace drevant {
 // - Any mouse button presses it. The press lasts until that same mouse button is released,
 //   wherever the pointer is by then; other mouse buttons and Space are ignored meanwhile.
 // - Space on the focused button presses it and the release of Space releases it; the
-//   auto-repeated key events of a held Space are ignored, so a held Space is one press.
+//   auto-repeated key events of a held Space are ignored, so a held Space is one press. On
+//   X11 a held key repeats as release and press pairs, and the toolkit cannot always tell
+//   that such a release is a repeat (its press may not have arrived yet): there a Space
+//   release ends the press only when no Space press follows within the release grace
+//   (XcbReleaseGraceMs; other platforms send no such pairs and end the press at once).
+//   releaseDeferred() marks the moment of such a release, so that the delivery can be
+//   measured to it rather than to the end of the wait (lastReleaseDeferred()).
 // - Losing the keyboard focus while held (Tab, a click elsewhere, another window coming to
 //   the front) ends the press there with released(), since the release itself would go to
 //   another widget.
@@ -56,6 +63,20 @@ public:
     // Whether a press is in progress (pressed() emitted, released() not yet).
     bool isHeld() const { return m_holder != Holder::None; }
 
+    // How long a Space release waits for a repeat's press before it ends the press on X11;
+    // 0 ends it at once.
+    static constexpr int XcbReleaseGraceMs = 100;
+    void setReleaseGraceMs(int ms) { m_releaseTimer.setInterval(ms); }
+    int releaseGraceMs() const { return m_releaseTimer.interval(); }
+    // Whether the press that released() just ended was ended by a Space release that waited
+    // (releaseDeferred() was emitted at that release).
+    bool lastReleaseDeferred() const { return m_lastReleaseDeferred; }
+
+signals:
+    // Space was released while held: released() follows unless the key is pressed again
+    // within the release grace (an auto-repeat the toolkit did not flag).
+    void releaseDeferred();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -72,8 +93,8 @@ private:
     enum class Holder { None, Mouse, Key };
 
     void beginPress(Holder holder, Qt::MouseButton button);
-    void endPress();     // with released()
-    void abandonPress(); // without a signal
+    void endPress(bool releaseWaited = false); // with released()
+    void abandonPress();                       // without a signal
 
     // Redraws the pictures at their own sizes when the fill has changed since.
     void updatePictures() const;
@@ -86,6 +107,8 @@ private:
     BuretteFrames m_frames; // what is painted, at the painted size
     Holder m_holder = Holder::None;
     Qt::MouseButton m_mouseButton = Qt::NoButton; // the button holding a mouse press
+    QTimer m_releaseTimer; // runs while a Space release waits
+    bool m_lastReleaseDeferred = false;
 };
 
 } // namespace drevant

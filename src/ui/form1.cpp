@@ -32,6 +32,13 @@ Form1::Form1(DeclareVars& vars, RandomSource& random, Clock& clock, WindowHost& 
     group->addButton(Complex);
     Simple->setChecked(true);
 
+    const QString level = QStringLiteral("Level of difficulty of the unknown sample");
+    for (QRadioButton* option : {Simple, Medium, Complex})
+        option->setAccessibleDescription(level);
+    InitialStart->setAccessibleDescription(
+        QStringLiteral("Makes up an unknown sample of the chosen level and opens the titration "
+                       "window."));
+
     setTabOrder(Simple, Medium);
     setTabOrder(Medium, Complex);
     setTabOrder(Complex, InitialStart);

@@ -1,11 +1,15 @@
 #include "form2.h"
 
+#include "forms/spokentext.h"
 #include "ui/applicationstyle.h"
 #include "ui/burettebutton.h"
 #include "ui/burettedrain.h"
 #include "ui/commandbutton.h"
+#include "ui/curvesurface.h"
 #include "ui/retainedsurface.h"
+#include "ui/settingscrollbar.h"
 #include "ui/twips.h"
+#include "ui/valuelabel.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -32,19 +36,17 @@ QLabel* makeLabel(const QString& text, QWidget* parent, QRect geometry) {
 }
 
 // A label that shows a chosen value, on the system highlight-text colour.
-QLabel* makeValueLabel(const QString& text, QWidget* parent, QRect geometry) {
-    QLabel* label = makeLabel(text, parent, geometry);
-    label->setAutoFillBackground(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::HighlightedText));
-    label->setPalette(pal);
+QLabel* makeValueLabel(QWidget* parent, QRect geometry) {
+    auto* label = new ValueLabel(parent);
+    label->setFont(headingFont());
+    label->setGeometry(geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
 
-QScrollBar* makeScrollBar(QWidget* parent, QRect geometry, int min, int max, int value,
-                          int largeChange) {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+SettingScrollBar* makeScrollBar(QWidget* parent, QRect geometry, double unit, int min, int max,
+                                int value, int largeChange) {
+    auto* bar = new SettingScrollBar(unit, parent);
     bar->setGeometry(geometry);
     bar->setRange(min, max);
     bar->setValue(value);
@@ -68,14 +70,19 @@ QFont Form2::messagePanelFont() {
     return font;
 }
 
-Form2::Form2(DeclareVars& vars, Clock& clock, WindowHost& host) {
+Form2::Form2(DeclareVars& vars, Clock& clock, WindowHost& host)
+    : m_vars(vars), m_releaseClock(clock) {
     setWindowTitle(QStringLiteral("Drevant"));
     setWindowIcon(applicationIcon());
     setFixedSize(twipsToPixels(8235), twipsToPixels(8430));
     buildControls();
-    m_bench = std::make_unique<TitrationBench>(vars, clock, *MessageBox, *DataGraph, host);
+    m_bench = std::make_unique<TitrationBench>(vars, m_releaseClock, *MessageBox, *DataGraph, host);
     m_drain = new BuretteDrain(*m_bench, vars, clock, *Drevant, this);
     handle([this] { m_bench->Form_Load(); });
+    // The window opens with the focus on the first control that can take it (HScroll1 while
+    // the burette is locked).
+    if (QWidget* first = firstEnabledControl())
+        first->setFocus();
 }
 
 Form2::~Form2() = default;
@@ -87,19 +94,21 @@ void Form2::buildControls() {
     Label1 = makeLabel(QStringLiteral("Titrant Normality"), this, twipsRect(240, 240, 1215, 375));
     Label2 = makeLabel(QStringLiteral("Initial Sample Volume (mL)"), this,
                        twipsRect(1560, 120, 975, 375));
-    HScroll1 = makeScrollBar(this, twipsRect(360, 840, 975, 255), NormalityScrollMin,
+    HScroll1 = makeScrollBar(this, twipsRect(360, 840, 975, 255), 0.001, NormalityScrollMin,
                              NormalityScrollMax, NormalityScrollStart, 10);
-    Label4 = makeValueLabel(QString(), this, twipsRect(360, 600, 975, 255));
-    Label5 = makeValueLabel(QString(), this, twipsRect(1560, 600, 975, 255));
-    HScroll2 = makeScrollBar(this, twipsRect(1560, 840, 975, 255), VolumeScrollMin,
+    Label4 = makeValueLabel(this, twipsRect(360, 600, 975, 255));
+    Label5 = makeValueLabel(this, twipsRect(1560, 600, 975, 255));
+    HScroll2 = makeScrollBar(this, twipsRect(1560, 840, 975, 255), 1.0, VolumeScrollMin,
                              VolumeScrollMax, VolumeScrollStart, 100);
-    MessageBox = new RetainedSurface(this);
+    MessageBox = new RetainedSurface(this, RetainedSurface::Speech::PrintedText);
     MessageBox->setGeometry(twipsRect(240, 1200, 2895, 1815));
     MessageBox->setSurfaceFont(messagePanelFont());
+    MessageBox->setFocusPolicy(Qt::StrongFocus); // a screen reader user can go and read it
     ShowData = new CommandButton(QStringLiteral("Show Data"), this);
     ShowData->setGeometry(twipsRect(240, 3000, 2895, 375));
-    DataGraph = new RetainedSurface(this);
+    DataGraph = new CurveSurface(this);
     DataGraph->setGeometry(twipsRect(120, 3360, 5000, 5000));
+    DataGraph->setFocusPolicy(Qt::StrongFocus);
     Start = new CommandButton(QStringLiteral("Start"), this);
     Start->setGeometry(twipsRect(3240, 480, 1815, 615));
     ExportData = new CommandButton(QStringLiteral("Export Data"), this);
@@ -111,13 +120,30 @@ void Form2::buildControls() {
 
     for (QPushButton* b : {ShowData, Start, ExportData, Restart, BeginAgain})
         b->setAutoDefault(false);
-    setTabOrder(Drevant, HScroll1);
-    setTabOrder(HScroll1, HScroll2);
-    setTabOrder(HScroll2, ShowData);
-    setTabOrder(ShowData, Start);
-    setTabOrder(Start, ExportData);
-    setTabOrder(ExportData, Restart);
-    setTabOrder(Restart, BeginAgain);
+    const QList<QWidget*> order = tabOrder();
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    // Names and descriptions for assistive technology; the captions stay as they are.
+    Drevant->setAccessibleName(QStringLiteral("Burette: hold to add titrant"));
+    Label1->setBuddy(HScroll1);
+    Label2->setBuddy(HScroll2);
+    HScroll1->setAccessibleName(QStringLiteral("Titrant normality (N)"));
+    HScroll2->setAccessibleName(QStringLiteral("Initial sample volume (mL)"));
+    // The value labels keep their text as name (what a reader reads out), and say what it is.
+    Label4->setAccessibleDescription(QStringLiteral("Titrant normality (N)"));
+    Label5->setAccessibleDescription(QStringLiteral("Initial sample volume (mL)"));
+    MessageBox->setAccessibleName(QStringLiteral("Messages"));
+    DataGraph->setAccessibleName(QStringLiteral("Titration curve"));
+    Start->setAccessibleDescription(
+        QStringLiteral("Computes the pH of the sample with no titrant, plots it as the first "
+                       "point, fixes normality and volume and unlocks the burette."));
+    ExportData->setAccessibleDescription(
+        QStringLiteral("Opens the dialog that saves the data to a file."));
+    Restart->setAccessibleDescription(
+        QStringLiteral("Clears the curve, the data and the messages; keeps the same sample."));
+    BeginAgain->setAccessibleDescription(
+        QStringLiteral("Closes this window and goes back to choosing a level for a new sample."));
 
     connect(HScroll1, &QScrollBar::valueChanged, this,
             [this](int v) { handle([this, v] { m_bench->HScroll1_Change(v); }); });
@@ -127,36 +153,89 @@ void Form2::buildControls() {
     connect(Restart, &QPushButton::clicked, this,
             [this] { handle([this] { m_bench->Restart_Click(); }); });
     connect(ShowData, &QPushButton::clicked, this,
-            [this] { handle([this] { m_bench->ShowData_Click(); }); });
+            [this] { handle([this] { m_bench->ShowData_Click(); }, ShowData); });
     connect(ExportData, &QPushButton::clicked, this,
             [this] { handle([this] { m_bench->ExportData_Click(); }); });
     // Begin Again unloads this window: nothing of it may be touched afterwards.
     connect(BeginAgain, &QPushButton::clicked, this, [this] { m_bench->BeginAgain_Click(); });
     connect(Drevant, &QAbstractButton::pressed, this,
             [this] { handle([this] { m_bench->Drevant_MouseDown(); }); });
-    connect(Drevant, &QAbstractButton::released, this,
-            [this] { handle([this] { m_bench->Drevant_MouseUp(); }); });
+    connect(Drevant, &BuretteButton::releaseDeferred, this, [this] {
+        m_releaseClock.m_keyReleaseAt = m_releaseClock.m_clock.secondsSinceMidnight();
+    });
+    connect(Drevant, &QAbstractButton::released, this, [this] {
+        if (Drevant->lastReleaseDeferred())
+            m_releaseClock.m_heldAt = m_releaseClock.m_keyReleaseAt;
+        handle([this] { m_bench->Drevant_MouseUp(); }, Drevant);
+        m_releaseClock.m_heldAt = -1;
+    });
 }
 
-template <typename Handler> void Form2::handle(Handler handler) {
+QList<QWidget*> Form2::tabOrder() const {
+    return {Drevant,   HScroll1, HScroll2,   MessageBox, ShowData,
+            DataGraph, Start,    ExportData, Restart,    BeginAgain};
+}
+
+QWidget* Form2::firstEnabledControl(const QList<const QWidget*>& leaving) const {
+    for (QWidget* w : tabOrder())
+        if (!leaving.contains(w) && w->isEnabled() && w->focusPolicy() != Qt::NoFocus)
+            return w;
+    return nullptr;
+}
+
+template <typename Handler> void Form2::handle(Handler handler, QWidget* writer) {
     handler();
+    if (writer || MessageBox->printedText().isEmpty())
+        m_panelWriter = writer;
     showControls();
     m_drain->follow();
 }
 
 void Form2::showControls() {
     const BenchControls& c = m_bench->controls();
-    Start->setEnabled(c.startEnabled);
-    Drevant->setEnabled(c.drevantEnabled);
-    Restart->setEnabled(c.restartEnabled);
-    ExportData->setEnabled(c.exportEnabled);
-    HScroll1->setEnabled(c.scrollBarsEnabled);
-    HScroll2->setEnabled(c.scrollBarsEnabled);
-    BeginAgain->setEnabled(c.beginAgainEnabled);
-    ShowData->setEnabled(c.showDataEnabled);
+    const std::pair<QWidget*, bool> states[] = {
+        {Start, c.startEnabled},           {Drevant, c.drevantEnabled},
+        {Restart, c.restartEnabled},       {ExportData, c.exportEnabled},
+        {HScroll1, c.scrollBarsEnabled},   {HScroll2, c.scrollBarsEnabled},
+        {BeginAgain, c.beginAgainEnabled}, {ShowData, c.showDataEnabled}};
+    // The focus leaves a control that is about to be disabled for the first control in tab
+    // order that stays enabled, before the control is disabled: Qt would otherwise pass it to
+    // the next control in the chain, which may be one disabled a moment later, or "Begin Again
+    // With New Titration", one key press away from losing the titration.
+    QList<const QWidget*> disabling;
+    for (const auto& [w, enabled] : states) {
+        if (enabled)
+            w->setEnabled(true);
+        else
+            disabling << w;
+    }
+    const QWidget* focused = focusWidget();
+    if (focused && disabling.contains(focused) && focused->isEnabled())
+        if (QWidget* next = firstEnabledControl(disabling))
+            next->setFocus(Qt::OtherFocusReason);
+    for (const auto& [w, enabled] : states)
+        if (!enabled)
+            w->setEnabled(false);
     ShowData->setText(c.showDataCaption);
     Label4->setText(c.label4);
     Label5->setText(c.label5);
+    showAccessibleTexts();
+}
+
+void Form2::showAccessibleTexts() {
+    const BenchControls& c = m_bench->controls();
+    const QLocale locale = static_cast<const PrintTarget*>(MessageBox)->locale(); // as printed
+    HScroll1->setAccessibleDescription(c.label4);
+    HScroll2->setAccessibleDescription(c.label5);
+    const QString panel = MessageBox->printedLines().join(u' ').simplified();
+    const QString burette = buretteDescription(m_vars, c.startEnabled, c.drevantEnabled, locale);
+    Drevant->setAccessibleDescription(m_panelWriter == Drevant ? burette + u' ' + panel : burette);
+    ShowData->setAccessibleDescription(m_panelWriter == ShowData ? panel : QString());
+    const std::vector<SpokenPoint> points = spokenPoints(m_vars, locale);
+    QStringList rows;
+    for (std::size_t i = 0; i < points.size(); ++i)
+        rows << spokenPointRow(int(i) + 1, points[i]);
+    DataGraph->setSpokenCurve(curveDescription(points), rows);
 }
 
 void Form2::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,8 @@
 #include "forms/windowhost.h"
 #include "session/declarevars.h"
 #include "session/platform.h"
+#include "ui/curvesurface.h"
+#include "ui/settingscrollbar.h"
 
 #include <QWidget>
 
@@ -30,13 +32,13 @@ public:
     BuretteButton* Drevant = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
-    QScrollBar* HScroll1 = nullptr;
+    SettingScrollBar* HScroll1 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
-    QScrollBar* HScroll2 = nullptr;
+    SettingScrollBar* HScroll2 = nullptr;
     RetainedSurface* MessageBox = nullptr;
     QPushButton* ShowData = nullptr;
-    RetainedSurface* DataGraph = nullptr;
+    CurveSurface* DataGraph = nullptr;
     QPushButton* Start = nullptr;
     QPushButton* ExportData = nullptr;
     QPushButton* Restart = nullptr;
@@ -45,6 +47,9 @@ public:
     TitrationBench& bench() { return *m_bench; }
     // Keeps the burette's pictures on the level of the titration.
     BuretteDrain& drain() { return *m_drain; }
+
+    // The controls in their tab order (the labels take no focus).
+    QList<QWidget*> tabOrder() const;
 
     // The font of the message panel: narrow enough that every report line, 15-digit readings
     // included, ends inside the panel, and the longest report (three warning lines and five
@@ -60,11 +65,32 @@ protected:
 private:
     void buildControls();
     // Runs one handler of the bench, then shows the state it left on the widgets.
-    template <typename Handler> void handle(Handler handler);
+    // `writer` is the control whose handler prints on the message panel, if any: a screen
+    // reader hears the panel's new text as that control's description.
+    template <typename Handler> void handle(Handler handler, QWidget* writer = nullptr);
     void showControls();
+    void showAccessibleTexts();
+    // The first control in tab order that is enabled, not counting those `leaving`.
+    QWidget* firstEnabledControl(const QList<const QWidget*>& leaving = {}) const;
 
+    // The bench's clock: the window's, except that a release of Space that waited to be sure
+    // it was no auto-repeat is read at the moment of the key release.
+    class ReleaseClock final : public Clock {
+    public:
+        explicit ReleaseClock(Clock& clock) : m_clock(clock) {}
+        double secondsSinceMidnight() override {
+            return m_heldAt >= 0 ? m_heldAt : m_clock.secondsSinceMidnight();
+        }
+        Clock& m_clock;
+        double m_heldAt = -1; // the reading to give, when not negative
+        double m_keyReleaseAt = 0;
+    };
+
+    DeclareVars& m_vars;
+    ReleaseClock m_releaseClock;
     std::unique_ptr<TitrationBench> m_bench;
     BuretteDrain* m_drain = nullptr;
+    QWidget* m_panelWriter = nullptr;
 };
 
 } // namespace drevant

@@ -81,7 +81,7 @@ void Form3::buildControls() {
     setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
 
     // Created first, so that every control lies in front of it.
-    ClientArea = new RetainedSurface(this);
+    ClientArea = new RetainedSurface(this, RetainedSurface::Speech::PrintedText);
     ClientArea->setGeometry(QRect(QPoint(0, 0), size()));
     ClientArea->setSurfaceFont(font());
     // The dialog's own face: the window colour, not the white of a text area.
@@ -103,6 +103,15 @@ void Form3::buildControls() {
     Save->setGeometry(twipsRect(3840, 1440, 1455, 735));
     CancelSave = new CommandButton(QStringLiteral("Cancel"), this);
     CancelSave->setGeometry(twipsRect(3840, 2280, 1455, 735));
+
+    // Names for assistive technology: each list by what it lists.
+    Text1->setAccessibleName(QStringLiteral("File name"));
+    Text1->setAccessibleDescription(QStringLiteral("Saved with .dat added when missing"));
+    Drive1->setAccessibleName(QStringLiteral("Drive"));
+    Drive1->setAccessibleDescription(QStringLiteral("Drive")); // a combo box says its value
+    Dir1->setAccessibleName(QStringLiteral("Folders"));
+    File1->setAccessibleName(QStringLiteral("Files (*.dat)"));
+    ClientArea->setAccessibleName(QStringLiteral("Saved paths and messages"));
 
     setTabOrder(Dir1, Drive1);
     setTabOrder(Drive1, File1);

@@ -1,14 +1,21 @@
 #include "retainedsurface.h"
 
+#include "ui/contrast.h"
 #include "ui/twips.h"
 
+#include <QAccessible>
 #include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
 
 namespace drevant {
 
-RetainedSurface::RetainedSurface(QWidget* parent) : QWidget(parent), m_font(font()) {
+namespace {
+constexpr int FocusFrameWidth = 2; // pixels
+} // namespace
+
+RetainedSurface::RetainedSurface(QWidget* parent, Speech speech)
+    : QWidget(parent), m_font(font()), m_speaksPrintedText(speech == Speech::PrintedText) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     clearImage();
 }
@@ -25,6 +32,9 @@ QPen RetainedSurface::pen() const {
 }
 
 void RetainedSurface::clearImage() {
+    const QString before = m_speaksPrintedText ? m_printed.text() : QString();
+    m_printed.clear();
+    announceTextChange(before);
     const qreal dpr = devicePixelRatioF();
     const QSize size = this->size().expandedTo(QSize(1, 1));
     m_image = QImage(size * dpr, QImage::Format_RGB32);
@@ -84,7 +94,40 @@ double RetainedSurface::drawText(double x, double y, const QString& text) {
     const QPointF topLeft(x / TwipsPerPixel, y / TwipsPerPixel);
     p.drawText(topLeft + QPointF(0, metrics.ascent()), text);
     update();
-    return metrics.horizontalAdvance(text) * TwipsPerPixel;
+    const double width = metrics.horizontalAdvance(text) * TwipsPerPixel;
+    const QString before = m_speaksPrintedText ? m_printed.text() : QString();
+    m_printed.setLineHeight(lineHeight());
+    m_printed.add(x, y, width, text);
+    announceTextChange(before);
+    return width;
+}
+
+void RetainedSurface::announceTextChange(const QString& before) {
+    if (!m_speaksPrintedText || !QAccessible::isActive())
+        return;
+    const QString after = m_printed.text();
+    if (after == before)
+        return;
+    if (after.isEmpty()) {
+        QAccessibleTextRemoveEvent event(this, 0, before);
+        QAccessible::updateAccessibility(&event);
+    } else if (after.startsWith(before)) { // a print adds to the end
+        QAccessibleTextInsertEvent event(this, int(before.size()), after.mid(before.size()));
+        QAccessible::updateAccessibility(&event);
+    } else {
+        QAccessibleTextUpdateEvent event(this, 0, before, after);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void RetainedSurface::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void RetainedSurface::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void RetainedSurface::paintEvent(QPaintEvent* event) {
@@ -92,6 +135,21 @@ void RetainedSurface::paintEvent(QPaintEvent* event) {
     p.drawImage(event->rect(), m_image,
                 QRectF(event->rect().topLeft() * m_image.devicePixelRatio(),
                        event->rect().size() * m_image.devicePixelRatio()));
+    if (focusPolicy() != Qt::NoFocus) {
+        // A surface one can Tab to is a control: it shows its edge against the window. Drawn
+        // over the picture, not into it.
+        p.setPen(
+            outlineOn(palette().color(QPalette::Window), palette().color(QPalette::WindowText)));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+    if (hasFocus()) {
+        // Two pixels in the highlight colour just inside the edge: plain to see on the white
+        // panel and on the graph's grid alike.
+        p.setPen(QPen(palette().color(QPalette::Highlight), FocusFrameWidth));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 } // namespace drevant

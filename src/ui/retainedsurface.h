@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/spokentext.h"
 #include "session/printing.h"
 
 #include <QFont>
@@ -12,10 +13,19 @@ namespace drevant {
 // print operation, the graph and the message panel draw on. What is drawn stays in the image,
 // so it survives covering, minimising and re-showing the window. Coordinates are twips,
 // line widths pixels; background and drawing colours are the system's window colours.
+//
+// The surface also keeps the lines of text printed on it since it was last cleared. A surface
+// that speaks them (the message panel, the export dialog's face) offers them to assistive
+// technology as a read-only text and tells it of every clear and every print. A surface that
+// takes the keyboard focus draws a focus frame over its picture (never into it).
 class RetainedSurface : public QWidget, public DrawingSurface {
     Q_OBJECT
 public:
-    explicit RetainedSurface(QWidget* parent = nullptr);
+    // Whether the surface offers its printed lines to assistive technology; fixed at
+    // construction, since Qt keeps the first accessible object it makes for a widget.
+    enum class Speech { Silent, PrintedText };
+
+    explicit RetainedSurface(QWidget* parent = nullptr, Speech speech = Speech::Silent);
 
     // The font text is printed and measured in (it sets the print zones).
     void setSurfaceFont(const QFont& font);
@@ -30,21 +40,31 @@ public:
 
     const QImage& image() const { return m_image; }
 
+    // The lines printed since the last clear, in order, as assistive technology reads them.
+    QStringList printedLines() const { return m_printed.lines(); }
+    QString printedText() const { return m_printed.text(); }
+    bool speaksPrintedText() const { return m_speaksPrintedText; }
+
 protected:
     void clearImage() override;
     double drawText(double x, double y, const QString& text) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QImage& fitImage();
     QColor background() const;
     QColor foreground() const;
     QPen pen() const;
+    void announceTextChange(const QString& before);
 
     QImage m_image;
     QFont m_font;
     int m_lineWidth = 1;
+    PrintedLines m_printed;
+    bool m_speaksPrintedText = false;
 };
 
 } // namespace drevant

@@ -8,7 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-          fonts-dejavu-core fonts-dejavu-extra xvfb xauth dpkg-dev)
+          fonts-dejavu-core fonts-dejavu-extra xvfb xauth dpkg-dev
+          lintian appstream desktop-file-utils)
 bash tools/install-missing.sh "${packages[@]}"
 
 build_dir="${DREVANT_BUILD_DIR:-build}"

@@ -207,10 +207,14 @@ TEST_F(DebianPackage, ControlFieldsDependOnQtAndWrapTheDescription) {
 
     // A short synopsis, then the extended description: every line indented, none too long
     // for a terminal, paragraphs separated by " .".
+    const Result described =
+        run(tool("dpkg-deb"), {QStringLiteral("-f"), s_deb, QStringLiteral("Description")});
+    ASSERT_TRUE(succeeded(described)) << described.out.toStdString();
     const QStringList description =
-        control.section(QStringLiteral("Description: "), 1).split(u'\n', Qt::SkipEmptyParts);
+        QString::fromUtf8(described.out).split(u'\n', Qt::SkipEmptyParts);
     ASSERT_GE(description.size(), 3) << control.toStdString();
-    EXPECT_LE(description.front().size(), 80 - int(sizeof("Description: ")));
+    EXPECT_LE(description.front().size(), 80 - int(sizeof("Description: ")))
+        << description.front().toStdString();
     for (qsizetype i = 1; i < description.size(); ++i) {
         EXPECT_TRUE(description[i].startsWith(u' ')) << description[i].toStdString();
         EXPECT_LE(description[i].size(), 80) << description[i].toStdString();

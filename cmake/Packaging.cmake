@@ -16,10 +16,13 @@ include(GNUInstallDirs)
 set(drevant_packaging_dir ${PROJECT_SOURCE_DIR}/packaging)
 
 # The programs link only the system's libraries: no run path in the installed binaries (Qt's
-# project setup would give them $ORIGIN/../lib, which Debian does not want).
+# project setup would give them $ORIGIN/../lib, which Debian does not want). Their global
+# offset table is made read-only at start (relro with immediate binding), as Debian's
+# hardened builds do.
 foreach(program drevant drevant-key)
     if(TARGET ${program})
         set_target_properties(${program} PROPERTIES INSTALL_RPATH "")
+        target_link_options(${program} PRIVATE "LINKER:-z,relro" "LINKER:-z,now")
     endif()
 endforeach()
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // drevant-key over a whole class: 500 export files written by the program's own writer, each
 // with a full burette of points (201, every 0.1 mL), read by one `drevant-key --csv` run.
 // The figure is the wall time of the whole run, process start included. Target: <= 1 s.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing on a Debian 12 machine, then configures and builds Drevant.
 # Idempotent: when everything is installed and built it only runs an incremental build.
 #   DREVANT_BUILD_DIR  build folder (default: build)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/curveplot.h"
 #include "support/scripted.h"
 #include "ui/applicationstyle.h"

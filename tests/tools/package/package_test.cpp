@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the Debian package with CPack from this build tree once, unpacks it into a temporary
 // root with dpkg-deb, and checks it as a distribution would: every file where Debian expects
 // it, the control fields, lintian, the AppStream validator and the desktop entry validator.

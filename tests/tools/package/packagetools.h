@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running outside programs from the package and licence tests, bounded in time.
 #pragma once
 

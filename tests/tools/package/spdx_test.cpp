@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tools/spdx.sh on small trees of its own: which files it tags, where the line goes, that a
 // second run changes nothing, and that --check finds exactly the files that lack the line.
 #include "packagetools.h"

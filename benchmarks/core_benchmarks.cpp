@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the program's core: the pH scan at its longest, and writing an export body.
 
 #include "chemistry/phsolver.h"

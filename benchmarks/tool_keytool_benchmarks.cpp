@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // drevant-key over a whole class: 500 export files written by the program's own writer, each
 // with a full burette of points (201, every 0.1 mL). The figures are the wall time of one
 // whole run, process start included. Targets: `--csv` and `--grade` (a filled answer sheet)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One accepted release of the burette button through the real titration window: solve,
 // print the report, log, plot and repaint (offscreen).
 #include "session/declarevars.h"

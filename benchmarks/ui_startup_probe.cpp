@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and memory probe, run as a process by tools/measure_startup.sh.
 //   ui_startup_probe minimal   a minimal Qt Widgets program: one button, quit once shown
 //   ui_startup_probe drevant   the program's own start (as main.cpp), quit once the

@@ -1,69 +1,84 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Desktop integration and the Debian package.
 #
 #   cmake --install build                      installs into CMAKE_INSTALL_PREFIX
 #   cmake --build build --target package       writes build/drevant_<version>_<arch>.deb
 #
-# Installed: bin/drevant, bin/drevant-key (their own install rules), the desktop entry,
-# the icon in the hicolor theme at 48, 64, 128 and 256 pixels, and the man page of
-# drevant-key.
-if(DREVANT_FUZZ)
-    return() # a fuzzing build makes no programs to install
-endif()
-
+# Installed: bin/drevant, bin/drevant-key (their own install rules), the desktop entry and
+# the AppStream metainfo (named after the application id), the icon in the hicolor theme at
+# 48, 64, 128 and 256 pixels, the man pages drevant(1) and drevant-key(1), and the copyright
+# file and changelog in share/doc/drevant.
 include(GNUInstallDirs)
 
 set(drevant_packaging_dir ${PROJECT_SOURCE_DIR}/packaging)
 
 # The programs link only the system's libraries: no run path in the installed binaries (Qt's
-# project setup would give them $ORIGIN/../lib, which Debian does not want).
+# project setup would give them $ORIGIN/../lib, which Debian does not want). Their global
+# offset table is made read-only at start (relro with immediate binding), as Debian's
+# hardened builds do.
 foreach(program drevant drevant-key)
-    if(TARGET ${program})
-        set_target_properties(${program} PROPERTIES INSTALL_RPATH "")
-    endif()
+    set_target_properties(${program} PROPERTIES INSTALL_RPATH "")
+    target_link_options(${program} PRIVATE "LINKER:-z,relro" "LINKER:-z,now")
 endforeach()
 
-install(FILES ${drevant_packaging_dir}/drevant.desktop
+# The application id names the desktop entry and the metainfo, so software centres match them.
+set(drevant_app_id io.github.drevant.Drevant)
+install(FILES ${drevant_packaging_dir}/${drevant_app_id}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${drevant_packaging_dir}/${drevant_app_id}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The icon is painted by applicationIconImage(); a small program renders it at build time.
-if(TARGET drevant_ui)
-    add_executable(drevant-iconrender ${drevant_packaging_dir}/iconrender.cpp)
-    target_link_libraries(drevant-iconrender PRIVATE drevant_ui)
-    drevant_warnings(drevant-iconrender)
+add_executable(drevant-iconrender ${drevant_packaging_dir}/iconrender.cpp)
+target_link_libraries(drevant-iconrender PRIVATE drevant_ui)
+drevant_warnings(drevant-iconrender)
 
-    set(drevant_icon_sizes 48 64 128 256)
-    set(drevant_icon_dir ${PROJECT_BINARY_DIR}/icons)
-    set(drevant_icon_files)
-    foreach(size ${drevant_icon_sizes})
-        list(APPEND drevant_icon_files ${drevant_icon_dir}/${size}x${size}/apps/drevant.png)
-    endforeach()
-    add_custom_command(OUTPUT ${drevant_icon_files}
-        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-                $<TARGET_FILE:drevant-iconrender> ${drevant_icon_dir} ${drevant_icon_sizes}
-        DEPENDS drevant-iconrender
-        COMMENT "Rendering the application icon"
-        VERBATIM)
-    add_custom_target(drevant-icons ALL DEPENDS ${drevant_icon_files})
-    foreach(size ${drevant_icon_sizes})
-        install(FILES ${drevant_icon_dir}/${size}x${size}/apps/drevant.png
-                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
-    endforeach()
-endif()
+set(drevant_icon_sizes 48 64 128 256)
+set(drevant_icon_dir ${PROJECT_BINARY_DIR}/icons)
+set(drevant_icon_files)
+foreach(size ${drevant_icon_sizes})
+    list(APPEND drevant_icon_files ${drevant_icon_dir}/${size}x${size}/apps/drevant.png)
+endforeach()
+add_custom_command(OUTPUT ${drevant_icon_files}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+            $<TARGET_FILE:drevant-iconrender> ${drevant_icon_dir} ${drevant_icon_sizes}
+    DEPENDS drevant-iconrender
+    COMMENT "Rendering the application icon"
+    VERBATIM)
+add_custom_target(drevant-icons ALL DEPENDS ${drevant_icon_files})
+foreach(size ${drevant_icon_sizes})
+    install(FILES ${drevant_icon_dir}/${size}x${size}/apps/drevant.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
 
-# Debian wants man pages compressed; without gzip the page is installed as it is.
+# Debian wants man pages and the changelog compressed at the highest level and without a
+# time stamp (gzip -9 -n); without gzip they are installed as they are.
 find_program(DREVANT_GZIP gzip)
-if(DREVANT_GZIP)
-    set(drevant_man ${PROJECT_BINARY_DIR}/man/drevant-key.1.gz)
-    add_custom_command(OUTPUT ${drevant_man}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
-        COMMAND ${DREVANT_GZIP} -9 -n -c ${drevant_packaging_dir}/drevant-key.1 > ${drevant_man}
-        DEPENDS ${drevant_packaging_dir}/drevant-key.1
-        COMMENT "Compressing the drevant-key man page")
-    add_custom_target(drevant-manpage ALL DEPENDS ${drevant_man})
-else()
-    set(drevant_man ${drevant_packaging_dir}/drevant-key.1)
-endif()
-install(FILES ${drevant_man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+set(drevant_gzip_dir ${PROJECT_BINARY_DIR}/gz)
+function(drevant_install_compressed source name destination)
+    if(DREVANT_GZIP)
+        set(compressed ${drevant_gzip_dir}/${destination}/${name}.gz)
+        add_custom_command(OUTPUT ${compressed}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${drevant_gzip_dir}/${destination}
+            COMMAND ${DREVANT_GZIP} -9 -n -c ${source} > ${compressed}
+            DEPENDS ${source}
+            COMMENT "Compressing ${name}")
+        string(MAKE_C_IDENTIFIER "drevant-gz-${destination}-${name}" target)
+        add_custom_target(${target} ALL DEPENDS ${compressed})
+        install(FILES ${compressed} DESTINATION ${destination})
+    else()
+        install(FILES ${source} DESTINATION ${destination} RENAME ${name})
+    endif()
+endfunction()
+
+foreach(page drevant.1 drevant-key.1)
+    drevant_install_compressed(${drevant_packaging_dir}/${page} ${page} ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+
+# A native Debian package: its changelog is changelog.gz; the copyright file stays plain.
+set(drevant_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/drevant)
+drevant_install_compressed(${drevant_packaging_dir}/changelog changelog ${drevant_doc_dir})
+install(FILES ${drevant_packaging_dir}/copyright DESTINATION ${drevant_doc_dir})
 
 # The Debian package.
 set(DREVANT_MAINTAINER "Drevant maintainers <drevant@example.org>"
@@ -72,15 +87,28 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME drevant)
 set(CPACK_PACKAGE_VENDOR "Drevant")
 set(CPACK_PACKAGE_CONTACT "${DREVANT_MAINTAINER}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_PACKAGE_DESCRIPTION
-    "A student titrates an unknown acid sample (one to three monoprotic acids, or a diprotic acid alone or beside a strong acid) with a strong base from an on-screen burette, follows the pH curve and exports the data. drevant-key gives the teacher the answer key of the exported files.")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "acid-base titration teaching simulator")
+# The extended description, wrapped for the control file (CPack indents every line and
+# turns the empty one into " .").
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Drevant makes up an unknown acidic sample: one to three monoprotic acids,"
+    "or a diprotic acid alone or beside a strong acid. The student sets the"
+    "normality of a strong base and the volume of the sample, adds base from"
+    "an on-screen burette, follows the pH curve point by point, pages through"
+    "the data and exports it to a text file."
+    ""
+    "The first line of the exported file carries the sample's composition in"
+    "encoded form. The teacher's tool, drevant-key, reads a whole class of"
+    "such files and reports what each sample was and its equivalence volumes.")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/drevant/drevant")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${DREVANT_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# Directories 0755 and files 0644 (0755 for programs) whatever the builder's umask.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The windows and the plots use DejaVu Sans; another font only changes the look.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
 find_program(DREVANT_DPKG_SHLIBDEPS dpkg-shlibdeps)

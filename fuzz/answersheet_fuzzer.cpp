@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the answer-sheet reader of drevant-key, which reads what teachers' spreadsheets
 // save: any separator, quoting, encoding and line ends.
 //

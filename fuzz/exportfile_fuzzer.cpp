@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the export file reader, which reads files handed in by students (edited,
 // truncated, converted by editors, or not export files at all). parseExportFile must give
 // either contents that keep every limit of a real export, or one error that names a line of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: what the program writes, it reads back. Each input is the recipe of a
 // titration (system and sample in the generator's ranges, settings, presses, pH values,
 // filler draws, locale); the program's own writer saves it and readExportFile must read back

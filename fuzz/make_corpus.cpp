@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpus of the fuzz targets from the program's own code: export files saved
 // by writeExportFile after titrations run through the titration window's handlers, the keys
 // on their first lines (and hand-made keys of every system letter), and number texts as the

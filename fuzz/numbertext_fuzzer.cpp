@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: number texts. The labels hold numbers as text and are read back with
 // parseDecimal; export files and the message panel carry printed numbers.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the sample key decoder, which reads the first line of an export file that may
 // have been edited, cut short or typed in by hand.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the application icon at the sizes given, for the desktop entry:
 //   drevant-iconrender OUTDIR 48 64 ...  ->  OUTDIR/48x48/apps/drevant.png ...
 // The icon is painted in code (the burette over a beaker), so it is drawn at build time

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets (clang 14, AddressSanitizer + UndefinedBehaviorSanitizer),
 # replays every saved regression input once, then fuzzes each target for a bounded time on a
 # copy of its seed corpus. Exits non-zero if any input crashes a target or breaks one of its

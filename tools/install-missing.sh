@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs those of the given Debian packages that are not installed yet (apt-get; sudo when
 # not root). Does nothing, quickly, when all are there.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time of the program against a minimal Qt Widgets program, side by side, and the
 # resident memory after a full titration. Usage: tools/measure_startup.sh [build-dir] [runs]
 set -euo pipefail

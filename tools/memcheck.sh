@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Memory check: a scripted session through the real windows (difficulty window, a titration
 # of 26 presses to the empty burette, data pages, four exports and a refused one) under
 # valgrind's memcheck. Fails on any memory error and on any definite leak.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates the pictures under docs/: the program's windows through a scripted session, and
 # the teacher tool's plot of one of the files that session exported. No display needed.
 set -euo pipefail

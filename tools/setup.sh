@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing on a Debian 12 machine, then configures and builds Drevant.
 # Idempotent: when everything is installed and built it only runs an incremental build.
 #   DREVANT_BUILD_DIR  build folder (default: build)
@@ -9,7 +10,8 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
           fonts-dejavu-core fonts-dejavu-extra xvfb xauth x11-utils dpkg-dev
-          qt6-base-private-dev dbus at-spi2-core python3-pyatspi xdotool)
+          qt6-base-private-dev dbus at-spi2-core python3-pyatspi xdotool
+          lintian appstream desktop-file-utils)
 bash tools/install-missing.sh "${packages[@]}"
 
 build_dir="${DREVANT_BUILD_DIR:-build}"

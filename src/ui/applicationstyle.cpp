@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "applicationstyle.h"
 
 #include "ui/accessibility.h"
@@ -102,7 +103,7 @@ void applyApplicationStyle(QApplication& app) {
     app.setFont(font);
     installAccessibility();
     // The desktop entry's name, by which a Wayland task switcher finds the icon too.
-    QGuiApplication::setDesktopFileName(QStringLiteral("drevant"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.drevant.Drevant"));
     QApplication::setWindowIcon(applicationIcon());
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver runs after every burette press: it must not allocate. This binary counts every
 // allocation made through the global operator new.
 #include "chemistry/phsolver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file whose name is as long as the file system allows can be created and saved over; the
 // temporary file a save writes first always has a name that fits, and nothing of it is left.
 #include "support/exportfixtures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The burette's level: which picture row is which mL, how full the beaker is drawn, and the
 // level shown through presses, releases, refusals and resets of a real bench.
 #include "forms/burettelevel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is told: the printed lines of a surface rebuilt from what the print
 // operation drew, the curve's points and summary, and the burette's state.
 #include "forms/datatable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inputs the number-text fuzz target (fuzz/numbertext_fuzzer.cpp) found to break the printing
 // of numbers, kept as tests. The raw inputs are in fuzz/regressions/numbertext/.
 #include "session/numbertext.h"

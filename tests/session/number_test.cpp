@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/declarevars.h"
 #include "session/logvalue.h"
 #include "session/number.h"

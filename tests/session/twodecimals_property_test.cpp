@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data table's two-decimal text is the value itself rounded to the nearest hundredth: the
 // exact decimal expansion of the binary value decides, not a product rounded on the way.
 // Checked against an independent exact expansion over many random 32-bit and 64-bit values.

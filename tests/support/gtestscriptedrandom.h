@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // ScriptedRandom for gtest binaries: a strict over-draw fails the running test, which goes on

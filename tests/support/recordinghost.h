@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Needs the window-logic layer: only binaries that link drevant_forms include this.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line as QCommandLineParser reads it: both value forms, "--", a lone "-",
 // options after the inputs, and the usage errors that stop a run.
 #include "keytool.h"

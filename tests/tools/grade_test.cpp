@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer sheet as spreadsheets save it, and grading against the keys.
 #include "toolfixtures.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built drevant-key run as a teacher runs it, on files written by the program's own
 // writer into a temporary folder.
 #include "toolfixtures.h"

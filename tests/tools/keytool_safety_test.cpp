@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built drevant-key protecting what it is given: no plot over a hand-in, no silent loss
 // of output, file names as the bytes they are, answer sheets and grading end to end.
 #include "toolfixtures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One QGuiApplication for the tool's tests (the plots need fonts), on the offscreen platform.
 #include <QGuiApplication>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The student's points against the key's two true samples, on files from the program's own
 // writer: titrations before and after exports, for every system letter.
 #include "toolfixtures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive technology sees, through Qt's accessibility layer in process: names, roles and
 // values of the controls, the message panel's text and its change events, the curve's points.
 #include "forms/spokentext.h"

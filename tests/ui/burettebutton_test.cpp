@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The burette button: press and release from every mouse button and from Space, the
 // picture of each state, and the pictures themselves.
 #include "ui/burettebutton.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The draining burette: the pictures read against their own graduations, and the level the
 // titration window's burette shows through presses, held frames, refusals and resets.
 #include "session/declarevars.h"

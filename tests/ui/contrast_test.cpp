@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Contrast under a light and a dark palette: every text against its background at least 4.5:1
 // and every control's outline against the window at least 3:1 (WCAG 2.1, 1.4.3 and 1.4.11),
 // measured on the colours the widgets use and on what they paint.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The export dialog's file list chooses a file only when the user picks one: a click or a key
 // that moves the selection. The focus arriving, by Tab, chooses nothing. Driven by real key
 // events on the real dialog.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three windows from the keyboard alone: tab order, the setting scroll bars' keys, where
 // the focus goes when controls lock, a held Space as one press, and a visible focus.
 #include "support/gtestscriptedrandom.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One QApplication for every widget test in this binary, on the offscreen platform.
 #include <QApplication>
 

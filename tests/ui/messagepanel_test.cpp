@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every line the titration window prints in its message panel ends inside the panel: the
 // widest burette readings and pH values (15 significant digits after a tap), the warning
 // lines and full data pages, printed in the panel's own font at its own size.

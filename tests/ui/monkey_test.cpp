@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A monkey test of the whole program: seeded random user actions across all three windows,
 // with the invariants checked after every action. A failure names its seed; rerun one seed
 // with DREVANT_MONKEY_SEED=<seed> (and DREVANT_MONKEY_ACTIONS=<n> to change the length).

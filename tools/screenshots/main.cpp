@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // drevant-screenshots OUTDIR: runs a scripted titration through the real windows and writes
 // what a student sees at each stage as PNG files. Needs no display (offscreen platform).
 #include "session/declarevars.h"

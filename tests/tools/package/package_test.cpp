@@ -1,45 +1,26 @@
-// Builds the Debian package with CPack from this build tree, unpacks it into a temporary
-// root with dpkg-deb and checks that everything a user needs is where Debian expects it.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Builds the Debian package with CPack from this build tree once, unpacks it into a temporary
+// root with dpkg-deb, and checks it as a distribution would: every file where Debian expects
+// it, the control fields, lintian, the AppStream validator and the desktop entry validator.
+#include "packagetools.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
+namespace drevant::packagetest {
 namespace {
 
-struct Result {
-    bool ok = false;
-    QByteArray out;
-};
-
-Result run(const QString& program, const QStringList& args, int timeoutMs = 300000) {
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(program, args);
-    Result r;
-    if (!p.waitForStarted(30000))
-        return r;
-    if (!p.waitForFinished(timeoutMs)) {
-        p.kill();
-        p.waitForFinished();
-        r.out = "timed out";
-        return r;
-    }
-    r.out = p.readAll();
-    r.ok = p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-    return r;
-}
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+const QString AppId = QStringLiteral("io.github.drevant.Drevant");
 
 // Width and height from a PNG's IHDR chunk (big-endian at bytes 16 and 20), or -1.
 std::pair<int, int> pngSize(const QByteArray& png) {
@@ -54,72 +35,240 @@ std::pair<int, int> pngSize(const QByteArray& png) {
     return {be32(16), be32(20)};
 }
 
-TEST(DebianPackage, InstallsProgramToolDesktopEntryIconsAndManPage) {
-    const QString dpkgDeb = QStandardPaths::findExecutable(QStringLiteral("dpkg-deb"));
-    if (dpkgDeb.isEmpty())
-        GTEST_SKIP() << "dpkg-deb is not installed";
-    QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
+// Lines of a tool's output that report an error or a warning ("E: " / "W: " in lintian's
+// and appstreamcli's formats).
+QStringList problemLines(const QByteArray& out) {
+    QStringList problems;
+    static const QRegularExpression problem(QStringLiteral("^(E|W): "));
+    for (const QString& line : QString::fromUtf8(out).split(u'\n'))
+        if (problem.match(line).hasMatch())
+            problems << line;
+    return problems;
+}
 
-    const Result cpack = run(QStringLiteral(DREVANT_CPACK),
-                             {QStringLiteral("-G"), QStringLiteral("DEB"),
-                              QStringLiteral("--config"), QStringLiteral(DREVANT_CPACK_CONFIG),
-                              QStringLiteral("-B"), tmp.filePath(QStringLiteral("out"))});
-    ASSERT_TRUE(cpack.ok) << cpack.out.toStdString();
-    const QStringList debs =
-        QDir(tmp.filePath(QStringLiteral("out"))).entryList({QStringLiteral("*.deb")}, QDir::Files);
-    ASSERT_EQ(debs.size(), 1) << debs.join(u' ').toStdString();
-    const QString deb = tmp.filePath(QStringLiteral("out/") + debs.front());
-    EXPECT_TRUE(debs.front().startsWith(QLatin1String("drevant_"))) << debs.front().toStdString();
-
-    const QString root = tmp.filePath(QStringLiteral("root"));
-    const Result extract = run(dpkgDeb, {QStringLiteral("-x"), deb, root});
-    ASSERT_TRUE(extract.ok) << extract.out.toStdString();
-
-    for (const char* program : {"usr/bin/drevant", "usr/bin/drevant-key"}) {
-        const QFileInfo info(root + u'/' + QLatin1String(program));
-        EXPECT_TRUE(info.isFile()) << program;
-        EXPECT_TRUE(info.isExecutable()) << program;
+class DebianPackage : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        s_tmp = std::make_unique<QTemporaryDir>();
+        s_failure.clear();
+        const QString dpkgDeb = tool("dpkg-deb");
+        if (dpkgDeb.isEmpty() || !s_tmp->isValid()) {
+            s_failure = "dpkg-deb or a temporary folder is missing (bash tools/setup.sh installs "
+                        "dpkg-dev)";
+            return;
+        }
+        const QString out = s_tmp->filePath(QStringLiteral("out"));
+        const Result cpack =
+            run(QStringLiteral(DREVANT_CPACK),
+                {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
+                 QStringLiteral(DREVANT_CPACK_CONFIG), QStringLiteral("-B"), out});
+        if (!succeeded(cpack)) {
+            s_failure = "cpack failed: " + cpack.out.toStdString();
+            return;
+        }
+        const QStringList debs = QDir(out).entryList({QStringLiteral("*.deb")}, QDir::Files);
+        if (debs.size() != 1) {
+            s_failure = "expected one .deb, got: " + debs.join(u' ').toStdString();
+            return;
+        }
+        s_deb = out + u'/' + debs.front();
+        s_root = s_tmp->filePath(QStringLiteral("root"));
+        const Result extract = run(dpkgDeb, {QStringLiteral("-x"), s_deb, s_root});
+        if (!succeeded(extract))
+            s_failure = "dpkg-deb -x failed: " + extract.out.toStdString();
     }
 
-    const QByteArray desktop =
-        bytesOf(root + QStringLiteral("/usr/share/applications/drevant.desktop"));
-    ASSERT_FALSE(desktop.isEmpty()) << "no desktop entry";
+    static void TearDownTestSuite() { s_tmp.reset(); }
+
+    void SetUp() override {
+        if (!s_failure.empty())
+            FAIL() << s_failure;
+    }
+
+    static QString installed(const QString& path) { return s_root + u'/' + path; }
+
+    // The named tool, or a failure naming the set-up script that installs it.
+    static QString requireTool(const char* name) {
+        const QString path = tool(name);
+        if (path.isEmpty())
+            ADD_FAILURE() << name << " is not installed; bash tools/setup.sh installs it";
+        return path;
+    }
+
+    static inline std::unique_ptr<QTemporaryDir> s_tmp;
+    static inline std::string s_failure;
+    static inline QString s_deb;
+    static inline QString s_root;
+};
+
+// One file of the package and what must be true of it.
+struct Expected {
+    const char* path;
+    enum Kind { Program, Png, Text, Gzip } kind;
+    int pngSide = 0;                  // Png: width and height
+    std::vector<const char*> texts{}; // Text, Gzip: each must occur (unpacked)
+};
+
+const Expected Contents[] = {
+    {"usr/bin/drevant", Expected::Program},
+    {"usr/bin/drevant-key", Expected::Program},
+    {"usr/share/applications/io.github.drevant.Drevant.desktop",
+     Expected::Text,
+     0,
+     {"[Desktop Entry]", "\nType=Application\n", "\nName=Drevant\n", "\nExec=drevant\n",
+      "\nIcon=drevant\n", "\nCategories=Education;Chemistry;\n"}},
+    {"usr/share/metainfo/io.github.drevant.Drevant.metainfo.xml",
+     Expected::Text,
+     0,
+     {"<id>io.github.drevant.Drevant</id>", "<project_license>GPL-3.0-or-later</project_license>",
+      "<launchable type=\"desktop-id\">io.github.drevant.Drevant.desktop</launchable>",
+      "<category>Education</category>", "<category>Chemistry</category>",
+      "<content_rating type=\"oars-1.1\"", "<release version=\"" DREVANT_VERSION "\"",
+      "<screenshot type=\"default\">"}},
+    {"usr/share/icons/hicolor/48x48/apps/drevant.png", Expected::Png, 48},
+    {"usr/share/icons/hicolor/64x64/apps/drevant.png", Expected::Png, 64},
+    {"usr/share/icons/hicolor/128x128/apps/drevant.png", Expected::Png, 128},
+    {"usr/share/icons/hicolor/256x256/apps/drevant.png", Expected::Png, 256},
+    {"usr/share/man/man1/drevant.1.gz",
+     Expected::Gzip,
+     0,
+     {".TH DREVANT 1", ".SH WINDOWS", ".SH KEYS", ".SH \"EXPORT FILE\"", ".SH FILES",
+      ".BR drevant\\-key (1)"}},
+    {"usr/share/man/man1/drevant-key.1.gz",
+     Expected::Gzip,
+     0,
+     {".TH DREVANT-KEY 1", "EXIT STATUS"}},
+    {"usr/share/doc/drevant/changelog.gz", Expected::Gzip, 0, {"drevant (" DREVANT_VERSION ") "}},
+    {"usr/share/doc/drevant/copyright",
+     Expected::Text,
+     0,
+     {"Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n",
+      "\nLicense: GPL-3+\n", "/usr/share/common-licenses/GPL-3"}},
+};
+
+void PrintTo(const Expected& e, std::ostream* os) {
+    *os << e.path;
+}
+
+class PackageFile : public DebianPackage, public ::testing::WithParamInterface<Expected> {};
+
+TEST_P(PackageFile, IsInstalledWhereDebianExpectsIt) {
+    const Expected& e = GetParam();
+    const QString path = installed(QString::fromLatin1(e.path));
+    const QFileInfo info(path);
+    ASSERT_TRUE(info.isFile()) << e.path << " is not in the package";
+    EXPECT_TRUE(info.isExecutable() == (e.kind == Expected::Program)) << e.path;
+    QByteArray text = bytesOf(path);
+    switch (e.kind) {
+    case Expected::Program:
+        break;
+    case Expected::Png:
+        EXPECT_EQ(pngSize(text), std::make_pair(e.pngSide, e.pngSide)) << e.path;
+        break;
+    case Expected::Gzip: {
+        // Compressed with -n: no name and no time stamp in the header (reproducible).
+        ASSERT_TRUE(text.startsWith("\x1f\x8b")) << e.path << " is not compressed";
+        EXPECT_EQ(text.mid(4, 4), QByteArray(4, '\0')) << e.path << " has a time stamp";
+        EXPECT_EQ(text[3] & 0x08, 0) << e.path << " carries a file name";
+        const QString gzip = requireTool("gzip");
+        ASSERT_FALSE(gzip.isEmpty());
+        const Result unpacked = run(gzip, {QStringLiteral("-dc"), path});
+        ASSERT_TRUE(succeeded(unpacked)) << unpacked.out.toStdString();
+        text = unpacked.out;
+        [[fallthrough]];
+    }
+    case Expected::Text:
+        for (const char* wanted : e.texts)
+            EXPECT_TRUE(text.contains(wanted)) << e.path << " lacks: " << wanted;
+        break;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(DebianPackageContents, PackageFile, ::testing::ValuesIn(Contents),
+                         [](const ::testing::TestParamInfo<Expected>& info) {
+                             return QString::fromLatin1(info.param.path)
+                                 .replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")),
+                                          QStringLiteral("_"))
+                                 .toStdString();
+                         });
+
+TEST_F(DebianPackage, ControlFieldsDependOnQtAndWrapTheDescription) {
+    const Result fields = run(tool("dpkg-deb"), {QStringLiteral("-f"), s_deb});
+    ASSERT_TRUE(succeeded(fields)) << fields.out.toStdString();
+    const QString control = QString::fromUtf8(fields.out);
     for (const char* line :
-         {"[Desktop Entry]", "\nType=Application\n", "\nName=Drevant\n", "\nExec=drevant\n",
-          "\nIcon=drevant\n", "\nCategories=Education;Chemistry;\n"})
-        EXPECT_TRUE(desktop.contains(line)) << line;
+         {"Package: drevant\n", "Version: " DREVANT_VERSION "\n", "Section: education\n",
+          "Homepage: https://github.com/drevant/drevant\n"})
+        EXPECT_TRUE(control.contains(QLatin1String(line))) << line << control.toStdString();
+    // Found by dpkg-shlibdeps from the binaries, so the Qt libraries and the C library appear.
+    const QString depends = control.section(QStringLiteral("Depends: "), 1).section(u'\n', 0, 0);
+    for (const char* library : {"libqt6widgets6", "libqt6gui6", "libqt6core6", "libc6"})
+        EXPECT_TRUE(depends.contains(QLatin1String(library)))
+            << library << ": " << depends.toStdString();
 
-    for (int size : {48, 64, 128, 256}) {
-        const QString icon =
-            root + QStringLiteral("/usr/share/icons/hicolor/%1x%1/apps/drevant.png").arg(size);
-        const QByteArray png = bytesOf(icon);
-        EXPECT_EQ(pngSize(png), std::make_pair(size, size)) << icon.toStdString();
+    // A short synopsis, then the extended description: every line indented, none too long
+    // for a terminal, paragraphs separated by " .".
+    const Result described =
+        run(tool("dpkg-deb"), {QStringLiteral("-f"), s_deb, QStringLiteral("Description")});
+    ASSERT_TRUE(succeeded(described)) << described.out.toStdString();
+    const QStringList description =
+        QString::fromUtf8(described.out).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_GE(description.size(), 3) << control.toStdString();
+    EXPECT_LE(description.front().size(), 80 - int(sizeof("Description: ")))
+        << description.front().toStdString();
+    for (qsizetype i = 1; i < description.size(); ++i) {
+        EXPECT_TRUE(description[i].startsWith(u' ')) << description[i].toStdString();
+        EXPECT_LE(description[i].size(), 80) << description[i].toStdString();
     }
+    EXPECT_TRUE(description.contains(QStringLiteral(" ."))) << "one paragraph only";
+}
 
-    const QString man = root + QStringLiteral("/usr/share/man/man1/drevant-key.1.gz");
-    ASSERT_TRUE(QFileInfo::exists(man)) << "no man page";
-    EXPECT_TRUE(bytesOf(man).startsWith("\x1f\x8b")); // gzip, as Debian wants man pages
-    if (const QString gzip = QStandardPaths::findExecutable(QStringLiteral("gzip"));
-        !gzip.isEmpty()) {
-        const Result page = run(gzip, {QStringLiteral("-dc"), man});
-        ASSERT_TRUE(page.ok);
-        EXPECT_TRUE(page.out.contains(".TH DREVANT-KEY 1")) << page.out.left(200).toStdString();
-        EXPECT_TRUE(page.out.contains("EXIT STATUS"));
-    }
+TEST_F(DebianPackage, PassesLintianWithoutErrorsOrWarnings) {
+    const QString lintian = requireTool("lintian");
+    ASSERT_FALSE(lintian.isEmpty());
+    // Overrides stay active (a check that cannot apply carries one with its reason); the
+    // informational tags are listed for the log but do not fail the test.
+    const Result r = run(lintian,
+                         {QStringLiteral("--info"), QStringLiteral("--display-info"),
+                          QStringLiteral("--fail-on"), QStringLiteral("error,warning"), s_deb},
+                         480000);
+    ASSERT_TRUE(r.finished) << r.out.toStdString();
+    EXPECT_EQ(problemLines(r.out), QStringList()) << r.out.toStdString();
+    EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
+}
 
-    const Result fields = run(dpkgDeb, {QStringLiteral("-f"), deb, QStringLiteral("Package"),
-                                        QStringLiteral("Depends"), QStringLiteral("Section")});
-    ASSERT_TRUE(fields.ok) << fields.out.toStdString();
-    EXPECT_TRUE(fields.out.contains("Package: drevant\n")) << fields.out.toStdString();
-    EXPECT_TRUE(fields.out.contains("libqt6widgets6")) << fields.out.toStdString();
-    EXPECT_TRUE(fields.out.contains("libqt6gui6")) << fields.out.toStdString();
+TEST_F(DebianPackage, MetainfoAndDesktopEntryValidateWithoutWarnings) {
+    const QString appstream = requireTool("appstreamcli");
+    const QString desktopValidate = requireTool("desktop-file-validate");
+    ASSERT_FALSE(appstream.isEmpty());
+    ASSERT_FALSE(desktopValidate.isEmpty());
 
-    // The packaged tool runs against the system's Qt.
+    const QString metainfo =
+        installed(QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(AppId));
+    const Result alone =
+        run(appstream, {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo});
+    EXPECT_TRUE(succeeded(alone)) << alone.out.toStdString();
+    EXPECT_EQ(problemLines(alone.out), QStringList()) << alone.out.toStdString();
+
+    // The installed tree as a software centre sees it: the metainfo with its desktop entry.
+    const Result tree =
+        run(appstream, {QStringLiteral("validate-tree"), QStringLiteral("--no-net"), s_root});
+    EXPECT_TRUE(succeeded(tree)) << tree.out.toStdString();
+    EXPECT_EQ(problemLines(tree.out), QStringList()) << tree.out.toStdString();
+
+    const QString desktop =
+        installed(QStringLiteral("usr/share/applications/%1.desktop").arg(AppId));
+    const Result entry = run(desktopValidate, {desktop});
+    EXPECT_TRUE(succeeded(entry)) << entry.out.toStdString();
+    EXPECT_TRUE(entry.out.trimmed().isEmpty()) << entry.out.toStdString(); // no hint, no warning
+}
+
+TEST_F(DebianPackage, PackagedToolRunsAgainstTheSystemQt) {
     const Result version =
-        run(root + QStringLiteral("/usr/bin/drevant-key"), {QStringLiteral("--version")});
-    EXPECT_TRUE(version.ok) << version.out.toStdString();
+        run(installed(QStringLiteral("usr/bin/drevant-key")), {QStringLiteral("--version")});
+    EXPECT_TRUE(succeeded(version)) << version.out.toStdString();
     EXPECT_TRUE(version.out.startsWith("drevant-key ")) << version.out.toStdString();
 }
 
 } // namespace
+} // namespace drevant::packagetest

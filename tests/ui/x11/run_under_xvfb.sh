@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one command under a private Xvfb server of its own (1280 x 1024, no window manager),
 # bounded in time. The server and its temporary folder are removed however the command ends.
 #   run_under_xvfb.sh COMMAND [ARGS...]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows on a real X server without a window manager (run under Xvfb by
 // run_under_xvfb.sh): where the export dialog appears beside the titration window, and the
 // burette icon each window hands to the X server for title bars and task switchers.

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace drevant::testing {
 
 // Two volumes made of real folders, so the lists have something to show: "one" holds the
@@ -84,5 +86,42 @@ inline QByteArray firstLine(const QString& path) {
     const QByteArray bytes = fileBytes(path);
     return bytes.left(bytes.indexOf("\r\n"));
 }
+
+// Records what the lists were told to show, in order.
+class RecordingView : public ExportListsView {
+public:
+    explicit RecordingView(const DeclareVars* vars = nullptr) : m_vars(vars) {}
+    void showDrive(const QString& text) override { calls << QStringLiteral("drive ") + text; }
+    void showFolder(const QString& folder) override {
+        calls << QStringLiteral("folder ") + folder;
+        if (m_vars)
+            exportDriveAtFolder = m_vars->ExportDrive;
+    }
+    void showFiles(const QString& folder) override { calls << QStringLiteral("files ") + folder; }
+
+    QStringList calls;
+    QString exportDriveAtFolder; // ExportDrive when the folder list last moved
+
+private:
+    const DeclareVars* m_vars;
+};
+
+// The name box, recording every correction made in it.
+class RecordingNameBox : public ExportNameBox {
+public:
+    explicit RecordingNameBox(QString text) : m_text(std::move(text)) {}
+    QString text() const override { return m_text; }
+    void setText(const QString& text) override {
+        m_text = text;
+        shown << text;
+    }
+    QStringList shown;
+
+private:
+    QString m_text;
+};
+
+// No event yield: a save that runs straight through.
+inline const std::function<void()> noYield;
 
 } // namespace drevant::testing

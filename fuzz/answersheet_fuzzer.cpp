@@ -5,10 +5,11 @@
 // Each input is read as a sheet: the reader gives a sheet or a one-line error, never both;
 // every row has a file name and nine values, and a number is always finite. The sheet read
 // is then written again, every cell quoted, with the other separator, and read back: the
-// same rows must come out.
+// same rows must come out, names in bytes that are not UTF-8 included.
 #include "fuzzsupport.h"
 
 #include "answersheet.h"
+#include "names.h"
 
 #include <QByteArray>
 #include <QString>
@@ -36,7 +37,8 @@ QByteArray rewritten(const AnswerSheet& sheet, QChar separator) {
             cells << quoted(v.text);
         text += cells.join(separator) + u'\n';
     }
-    return text.toUtf8();
+    // Back to the bytes the reader decoded: a name that is not UTF-8 keeps its own bytes.
+    return nameBytes(text);
 }
 
 } // namespace

@@ -69,7 +69,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (std::size_t i = 0; i < r.sheet->rows.size(); ++i) {
             const AnswerRow& a = r.sheet->rows[i];
             const AnswerRow& b = again.sheet->rows[i];
-            FUZZ_CHECK(a.file == b.file, a.file + QStringLiteral(" != ") + b.file);
+            // Names are compared as the bytes that open the file: an escaped byte that the
+            // quotes of the first sheet kept apart from its neighbour can come back joined
+            // to it as one character, naming the same bytes.
+            FUZZ_CHECK(nameBytes(a.file) == nameBytes(b.file),
+                       a.file + QStringLiteral(" != ") + b.file);
             for (std::size_t k = 0; k < a.values.size(); ++k)
                 FUZZ_CHECK(a.values[k].text == b.values[k].text, a.values[k].text);
         }

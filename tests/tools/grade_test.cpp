@@ -105,6 +105,9 @@ TEST(AnswerSheet, NamesThatAreNotUtf8KeepTheirBytes) {
     ASSERT_EQ(r.sheet->rows.size(), 1u);
     EXPECT_EQ(nameBytes(r.sheet->rows[0].file), QByteArray("J\xF6rg.dat"));
     EXPECT_EQ(r.sheet->rows[0].values[0].number, 0.5);
+    // A U+FEFF inside a name is part of it, not a byte-order mark to drop.
+    const QByteArray withFeff("x\xEF\xBB\xBF\xF6.dat");
+    EXPECT_EQ(nameBytes(nameFromBytes(withFeff)), withFeff);
 }
 
 // A decoded input of a key at 0.1 N and 50 mL.

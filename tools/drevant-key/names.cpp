@@ -79,6 +79,10 @@ QString nameFromBytes(const QByteArray& bytes) {
         if (length == 0) {
             name += QChar(static_cast<char16_t>(0xDC00 + static_cast<unsigned char>(bytes.at(i))));
             ++i;
+        } else if (length == 3 && bytes.mid(i, 3) == "\xEF\xBB\xBF") {
+            // U+FEFF inside a name is a character of it: fromUtf8 would drop it as a BOM.
+            name += QChar(static_cast<char16_t>(0xFEFF));
+            i += length;
         } else {
             name += QString::fromUtf8(bytes.constData() + i, length);
             i += length;

@@ -9,10 +9,15 @@
 #include "chemistry/phsolver.h"
 #include "chemistry/samplegenerator.h"
 #include "export/exportwriter.h"
+#include "keyreport.h"
+#include "palette.h"
+#include "plot.h"
+#include "pngencoder.h"
 #include "support/scriptedclock.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -25,6 +30,7 @@
 namespace {
 
 using namespace drevant;
+using namespace drevant::keytool;
 
 constexpr int ClassSize = 500;
 
@@ -160,6 +166,35 @@ void BM_KeyToolPlotDirOverAClass(benchmark::State& state) {
 }
 BENCHMARK(BM_KeyToolPlotDirOverAClass)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
+// The stages of one plot, in this process: where --plot-dir spends its time.
+const AnalysedInput& oneStudent() {
+    static const AnalysedInput input = analyseFile(studentFiles().files.value(1));
+    return input;
+}
+
+void BM_PlotStageRender(benchmark::State& state) {
+    renderPlot(oneStudent()); // the class's files and the shared axes made before timing
+    for (auto _ : state)
+        benchmark::DoNotOptimize(renderPlot(oneStudent()).constBits());
+}
+BENCHMARK(BM_PlotStageRender)->Unit(benchmark::kMillisecond);
+
+void BM_PlotStagePalette(benchmark::State& state) {
+    const QImage image = renderPlot(oneStudent());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(paletteImage(image).constBits());
+}
+BENCHMARK(BM_PlotStagePalette)->Unit(benchmark::kMillisecond);
+
+void BM_PlotStagePng(benchmark::State& state) {
+    const QImage image = paletteImage(renderPlot(oneStudent()));
+    qsizetype bytes = 0;
+    for (auto _ : state)
+        bytes = indexedPng(image).size();
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_PlotStagePng)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -168,6 +203,9 @@ int main(int argc, char** argv) {
         const QFileInfo self(QFile::decodeName(argv[0]));
         g_tool = self.absoluteDir().filePath(QStringLiteral("../tools/drevant-key/drevant-key"));
     }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv); // the in-process plot stages need fonts
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -9,6 +9,9 @@
 #include <QSet>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 namespace drevant::keytool {
@@ -121,6 +124,49 @@ TEST_F(Plot, AfterExportCurveAndSuspectPoint) {
     const QPoint at = plotPosition(2.5, 13.5).toPoint();
     EXPECT_GT(pixelsNear(image, SuspectColour, QRect(at - QPoint(6, 6), QSize(13, 13)), 30), 30);
     EXPECT_EQ(pixelsNear(image, Points, QRect(at - QPoint(6, 6), QSize(13, 13)), 30), 0);
+}
+
+// The drawn curve, far fewer points than the 0.01 mL grid, passes within a pixel of every
+// grid point, and each of its points is SolvePh's own value: for every system letter, from a
+// steep titration (0.5 N into 1 mL) to a slow one (0.001 N into a litre).
+TEST(PlotCurve, StaysWithinAPixelOfEveryGridPoint) {
+    struct Titration {
+        double normality;
+        double sampleVolumeL;
+    };
+    for (const char* key : {"A69129999B05D20A3308", "B051A0059B05D27D3355", "C32C8648C05D20A1A32B0",
+                            "D3214051A059B193355", "E6912999B05D20A3308"}) {
+        const auto decoded = decodeSampleKey(QString::fromLatin1(key));
+        ASSERT_TRUE(decoded.sample) << key;
+        const SampleTable table = decodedSampleTable(*decoded.sample);
+        for (const Titration t : {Titration{0.1, 0.05}, Titration{0.5, 0.001},
+                                  Titration{0.001, 1.0}, Titration{0.25, 0.02}}) {
+            const auto drawn = plotCurve(table, t.sampleVolumeL, t.normality);
+            const auto grid = trueCurve(table, t.sampleVolumeL, t.normality, 2000);
+            ASSERT_LT(drawn.size(), grid.size() / 2) << key;
+            std::size_t segment = 0;
+            for (std::size_t k = 0; k < grid.size(); ++k) {
+                const double v = grid[k].volumeL;
+                while (segment + 2 < drawn.size() && drawn[segment + 1].volumeL <= v)
+                    ++segment;
+                const QPointF a = plotPosition(drawn[segment].volumeL * 1000, drawn[segment].ph);
+                const QPointF b =
+                    plotPosition(drawn[segment + 1].volumeL * 1000, drawn[segment + 1].ph);
+                const QPointF p = plotPosition(v * 1000, grid[k].ph);
+                if (std::fabs(drawn[segment].volumeL - v) < 1e-12) {
+                    EXPECT_EQ(drawn[segment].ph, grid[k].ph) << key << " at " << v;
+                }
+                // The distance from p to the segment a-b.
+                const QPointF ab = b - a;
+                const double along = std::clamp(
+                    QPointF::dotProduct(p - a, ab) / QPointF::dotProduct(ab, ab), 0.0, 1.0);
+                const QPointF off = p - (a + along * ab);
+                EXPECT_LE(std::hypot(off.x(), off.y()), 1.0)
+                    << key << " " << t.normality << " N into " << t.sampleVolumeL << " L, at "
+                    << v * 1000 << " mL";
+            }
+        }
+    }
 }
 
 TEST_F(Plot, BareKeyHasTheCurveAndNoPoints) {

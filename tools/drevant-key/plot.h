@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "curve.h"
 #include "keyreport.h"
 
 #include <QColor>
@@ -34,6 +35,11 @@ QImage renderPlot(const AnalysedInput& input);
 
 // Where a titrant volume (mL) and pH lie in the plot, in pixels.
 QPointF plotPosition(double ml, double ph);
+
+// The true curve as the plot draws it, from 0 to 20 mL: each point is SolvePh's own value at
+// a volume on the 0.01 mL grid, and the straight steps between them stay within a pixel of
+// the curve; far fewer points than the 2001 of the whole grid.
+std::vector<CurvePoint> plotCurve(const SampleTable& table, double sampleVolumeL, double normality);
 
 // Why a plot must not be written to `target`, or nothing: it must end in ".png" (any case),
 // and must not be a folder, a FIFO or a device, nor one of the `inputs`.

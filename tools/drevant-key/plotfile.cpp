@@ -3,24 +3,16 @@
 
 #include "names.h"
 #include "palette.h"
+#include "pngencoder.h"
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <QSaveFile>
 
 #include <algorithm>
 #include <sys/stat.h>
 
 namespace drevant::keytool {
-
-namespace {
-
-// PNG at zlib level 1: a palette image of lines and text compresses nearly as well as at
-// the default level, faster (QImageWriter's quality 80 is level 1).
-constexpr int PngQuality = 80;
-
-} // namespace
 
 std::vector<FileIdentity> fileIdentities(const QStringList& names) {
     std::vector<FileIdentity> out;
@@ -64,7 +56,7 @@ std::optional<QString> savePlot(const AnalysedInput& input, const QString& pngPa
     if (!input.sample || !input.normality || !input.sampleVolumeL)
         return QStringLiteral("cannot draw the plot: the titrant normality and sample volume are "
                               "not known");
-    const QImage image = paletteImage(renderPlot(input));
+    const QByteArray png = indexedPng(paletteImage(renderPlot(input)));
     // Written to a temporary file in the same folder and renamed over the name only when
     // complete: a failed write leaves an existing picture as it was.
     QSaveFile file(pngPath);
@@ -72,14 +64,7 @@ std::optional<QString> savePlot(const AnalysedInput& input, const QString& pngPa
         return QStringLiteral("cannot write the plot ") + shownName(pngPath) +
                QStringLiteral(": ") + file.errorString();
     }
-    QImageWriter writer(&file, "png");
-    writer.setQuality(PngQuality);
-    if (!writer.write(image)) {
-        file.cancelWriting();
-        return QStringLiteral("cannot write the plot ") + shownName(pngPath) +
-               QStringLiteral(": ") + writer.errorString();
-    }
-    if (!file.commit()) {
+    if (file.write(png) != png.size() || !file.commit()) {
         return QStringLiteral("cannot write the plot ") + shownName(pngPath) +
                QStringLiteral(": ") + file.errorString();
     }

@@ -81,10 +81,13 @@ class Session:
                    XDG_CACHE_HOME=os.path.join(home, ".cache"), LANG="C.UTF-8", LC_ALL="C.UTF-8")
         self.home = home
 
-        # X server on a free display; auto-repeat after 300 ms, then every 30 ms.
+        # X server on a free display; auto-repeat after 300 ms, then every 30 ms. -noreset:
+        # by default the server resets when its last client leaves, and the AT-SPI bus
+        # launcher is a client that comes and goes just before drevant connects; a
+        # connection made during the reset is refused and Qt aborts.
         read_fd, write_fd = os.pipe()
         start(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24",
-               "-nolisten", "tcp", "-ardelay", "300", "-arinterval", "30"],
+               "-nolisten", "tcp", "-noreset", "-ardelay", "300", "-arinterval", "30"],
               env, pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_fd)
         with os.fdopen(read_fd) as f:
@@ -109,7 +112,8 @@ class Session:
                                                 "XDG_RUNTIME_DIR", "HOME")})
 
         app_env = dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        start([drevant], app_env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.program = start([drevant], app_env, stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL)
 
     def xdotool(self, *args):
         subprocess.run(["xdotool", *args], env=self.env, check=True, timeout=20)
@@ -233,7 +237,13 @@ def run(drevant):
     tmp = tempfile.mkdtemp(prefix="drevant-atspi-")
     try:
         s = Session(drevant, tmp)
-        app = wait_for("drevant on the accessibility bus", lambda: the_app(pyatspi), 60)
+        def registered():
+            if s.program.poll() is not None:
+                fail("drevant ended (status %d) before it was on the accessibility bus"
+                     % s.program.returncode)
+            return the_app(pyatspi)
+
+        app = wait_for("drevant on the accessibility bus", registered, 60)
 
         # Difficulty window: the level group is one tab stop whose arrows choose the level;
         # Down selects "Medium Difficulty", Tab goes on to "Begin".

@@ -17,7 +17,8 @@ cleanup() {
 trap cleanup EXIT
 
 # -displayfd: the server picks a free display and writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
+# -noreset: it does not reset (refusing connections for a moment) when a client leaves.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3> "$work/display" 2> "$work/xvfb.log" &
 xvfb=$!
 for _ in $(seq 100); do
     [ -s "$work/display" ] && break

@@ -20,17 +20,28 @@
 
 namespace {
 
+// A session past the difficulty window, its titration window open (not started).
+struct OpenTitration {
+    OpenTitration() {
+        windows.start();
+        QTest::mouseClick(windows.difficultyWindow()->InitialStart, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        window = windows.titrationWindow();
+    }
+
+    drevant::DeclareVars session;
+    drevant::testing::ScriptedClock clock{30000};
+    drevant::StandardRandom random;
+    drevant::WindowManager windows{session, random, clock};
+    drevant::Form2* window = nullptr;
+};
+
 // The release as the student sees it: the burette button repaints too; `shown` waits for the
 // window to be exposed first, so that the repaints really paint.
 void releaseLoop(benchmark::State& state, bool withBurette, bool shown = false) {
-    drevant::DeclareVars session;
-    drevant::testing::ScriptedClock clock(30000);
-    drevant::StandardRandom random;
-    drevant::WindowManager windows(session, random, clock);
-    windows.start();
-    QTest::mouseClick(windows.difficultyWindow()->InitialStart, Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    drevant::Form2* w = windows.titrationWindow();
+    OpenTitration bench;
+    drevant::testing::ScriptedClock& clock = bench.clock;
+    drevant::Form2* w = bench.window;
     QTest::mouseClick(w->Start, Qt::LeftButton);
     if (shown && !QTest::qWaitForWindowExposed(w))
         state.SkipWithError("the window was never exposed");
@@ -77,14 +88,9 @@ BENCHMARK(AcceptedReleaseShown)->Unit(benchmark::kMicrosecond)->Iterations(199);
 // clock's reading, and the burette button's repaint. The column falls from full to empty over
 // 19 s of frames, then the titration starts over (not timed).
 void HeldFrame(benchmark::State& state) {
-    drevant::DeclareVars session;
-    drevant::testing::ScriptedClock clock(30000);
-    drevant::StandardRandom random;
-    drevant::WindowManager windows(session, random, clock);
-    windows.start();
-    QTest::mouseClick(windows.difficultyWindow()->InitialStart, Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    drevant::Form2* w = windows.titrationWindow();
+    OpenTitration bench;
+    drevant::testing::ScriptedClock& clock = bench.clock;
+    drevant::Form2* w = bench.window;
     if (!QTest::qWaitForWindowExposed(w))
         state.SkipWithError("the window was never exposed");
     QTest::mouseClick(w->Start, Qt::LeftButton);

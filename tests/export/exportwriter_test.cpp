@@ -12,10 +12,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstdio>
 #include <stdexcept>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace drevant {
@@ -26,6 +24,7 @@ using testing::logPoints;
 using testing::ScriptedClock;
 using testing::ScriptedRandom;
 using testing::sessionWith;
+using testing::underFileSizeLimit;
 using testing::workedExampleTable;
 using testing::writeBytes;
 using testing::writesRefusedIn;
@@ -383,15 +382,10 @@ TEST_F(ExportFile, FailedWriteKeepsExistingFile) {
     logPoints(vars, 201);
     ScriptedRandom random({0.41, 0.25, 0.8});
 
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 512; // bytes; the file needs several kilobytes
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const ExportResult r = writeExportFile(file, vars, random, noYield, QLocale::c());
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    ExportResult r;
+    ASSERT_TRUE(underFileSizeLimit(512, [&] { // the file needs several kilobytes
+        r = writeExportFile(file, vars, random, noYield, QLocale::c());
+    }));
 
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.error.startsWith(QStringLiteral("Could not save %1: ").arg(file)))

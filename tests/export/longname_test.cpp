@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A file whose name is as long as the file system allows can be created and saved over; the
 // temporary file a save writes first always has a name that fits, and nothing of it is left.
+#include "export/exportwriter.h"
 #include "support/exportfixtures.h"
 #include "support/gtestscriptedrandom.h"
-#include "export/exportwriter.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,6 +21,7 @@ using testing::fileBytes;
 using testing::logPoints;
 using testing::ScriptedRandom;
 using testing::sessionWith;
+using testing::underFileSizeLimit;
 using testing::workedExampleTable;
 using testing::writeBytes;
 
@@ -92,15 +91,10 @@ TEST_P(LongName, AFailedSaveKeepsTheOldFileAndLeavesNothing) {
     ASSERT_TRUE(writeBytes(target(), "old contents\r\n"));
     logPoints(m_vars, 201);
     ScriptedRandom random({0.41, 0.25, 0.8});
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 512; // bytes; the file needs several kilobytes
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const ExportResult r = writeExportFile(target(), m_vars, random, {}, QLocale::c());
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    ExportResult r;
+    ASSERT_TRUE(underFileSizeLimit(512, [&] { // the file needs several kilobytes
+        r = writeExportFile(target(), m_vars, random, {}, QLocale::c());
+    }));
 
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.error.endsWith(QStringLiteral("File too large"))) << r.error.toStdString();

@@ -164,8 +164,8 @@ void strokeCircleMark(QPainter& p, QPointF at) {
 // drawn once, at every quarter-pixel offset, into small transparent images that are copied
 // to the points (the same pixels, to a quarter of a pixel).
 constexpr int MarkOffsets = 4;    // quarter pixels
-constexpr int MarkImageSize = 16; // pixels, the circle's centre at 8
-constexpr int MarkImageCentre = 8;
+constexpr int MarkImageSize = 16; // pixels
+constexpr int MarkImageCentre = MarkImageSize / 2;
 
 const std::array<QImage, MarkOffsets * MarkOffsets>& circleMarkImages() {
     static const auto images = [] {
@@ -189,12 +189,12 @@ const std::array<QImage, MarkOffsets * MarkOffsets>& circleMarkImages() {
 
 void drawCircleMark(QPainter& p, QPointF at) {
     // The nearest quarter pixel, as a whole pixel and an offset within it.
-    const int qx = static_cast<int>(std::lround(at.x() * MarkOffsets));
-    const int qy = static_cast<int>(std::lround(at.y() * MarkOffsets));
-    const int x = qx >= 0 ? qx / MarkOffsets : -((-qx + MarkOffsets - 1) / MarkOffsets);
-    const int y = qy >= 0 ? qy / MarkOffsets : -((-qy + MarkOffsets - 1) / MarkOffsets);
-    const int dx = qx - x * MarkOffsets;
-    const int dy = qy - y * MarkOffsets;
+    const double qx = std::round(at.x() * MarkOffsets);
+    const double qy = std::round(at.y() * MarkOffsets);
+    const int x = static_cast<int>(std::floor(qx / MarkOffsets));
+    const int y = static_cast<int>(std::floor(qy / MarkOffsets));
+    const int dx = static_cast<int>(qx) - x * MarkOffsets;
+    const int dy = static_cast<int>(qy) - y * MarkOffsets;
     p.drawImage(QPoint(x - MarkImageCentre, y - MarkImageCentre),
                 circleMarkImages()[static_cast<std::size_t>(dy * MarkOffsets + dx)]);
 }

@@ -108,6 +108,9 @@ TEST(AnswerSheet, NamesThatAreNotUtf8KeepTheirBytes) {
     // A U+FEFF inside a name is part of it, not a byte-order mark to drop.
     const QByteArray withFeff("x\xEF\xBB\xBF\xF6.dat");
     EXPECT_EQ(nameBytes(nameFromBytes(withFeff)), withFeff);
+    // U+638E3 is written with a low half that looks like an escaped byte (0xDCE3).
+    const QByteArray beyondFfff("\xF1\xA3\xA3\xA3\xA3.dat");
+    EXPECT_EQ(nameBytes(nameFromBytes(beyondFfff)), beyondFfff);
 }
 
 // A decoded input of a key at 0.1 N and 50 mL.

@@ -25,9 +25,10 @@ namespace {
 // Bytes of a name that is not UTF-8 become "_": the picture's name is the tool's choice.
 QString plotName(const AnalysedInput& input, QSet<QString>& used) {
     QString base = input.fromFile ? QFileInfo(input.name).completeBaseName() : input.key;
-    for (QChar& c : base) {
-        if (isEscapedByte(c) || c.unicode() < 0x20 || c.unicode() == 0x7F)
-            c = u'_';
+    for (qsizetype i = 0; i < base.size(); ++i) {
+        const char16_t c = base.at(i).unicode();
+        if (isEscapedByte(base, i) || c < 0x20 || c == 0x7F)
+            base[i] = u'_';
     }
     if (base.isEmpty())
         base = QStringLiteral("plot");

@@ -96,7 +96,7 @@ QByteArray nameBytes(const QString& name) {
     bytes.reserve(name.size());
     qsizetype start = 0;
     for (qsizetype i = 0; i <= name.size(); ++i) {
-        if (i == name.size() || isEscapedByte(name.at(i))) {
+        if (i == name.size() || isEscapedByte(name, i)) {
             bytes += name.mid(start, i - start).toUtf8();
             if (i < name.size())
                 bytes += static_cast<char>(name.at(i).unicode() - 0xDC00);

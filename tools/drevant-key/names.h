@@ -17,9 +17,11 @@ namespace drevant::keytool {
 QString nameFromBytes(const QByteArray& bytes);
 QByteArray nameBytes(const QString& name);
 
-// Whether a code unit stands for a raw byte of a name (see nameFromBytes).
-inline bool isEscapedByte(QChar c) {
-    return c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF;
+// Whether the code unit at `i` stands for a raw byte of a name (see nameFromBytes). The low
+// half of a character beyond U+FFFF can have the same value; it follows its high half.
+inline bool isEscapedByte(const QString& name, qsizetype i) {
+    const char16_t c = name.at(i).unicode();
+    return c >= 0xDC80 && c <= 0xDCFF && !(i > 0 && name.at(i - 1).isHighSurrogate());
 }
 
 // Reads and parses the export file with this name, opened by its bytes. Only regular files

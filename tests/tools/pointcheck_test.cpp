@@ -20,8 +20,8 @@
 namespace drevant::keytool {
 namespace {
 
-using tooltesting::fileBytes;
-using tooltesting::writeBytes;
+using drevant::testing::fileBytes;
+using drevant::testing::writeBytes;
 
 // Logs the next points of a titration as the titration window does: 32-bit volumes from
 // `fromMl` in steps of `stepMl`, each pH from SolvePh for the session's sample as it stands
@@ -143,7 +143,7 @@ TEST_P(EditedPoint, IsSuspect) {
     const Edit& e = GetParam();
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("edited.dat"));
-    tooltesting::writeStudentFile(file, 1, 4321.0, QStringLiteral("0.1"), 0.05, 0.5);
+    tooltest::writeStudentFile(file, 1, 4321.0, QStringLiteral("0.1"), 0.05, 0.5);
     QList<QByteArray> lines = fileBytes(file).split('\n');
     const int line = FirstDataLine + e.point; // 1-based
     QByteArray& data = lines[line - 1];

@@ -83,6 +83,8 @@ public:
     static constexpr double BuretteCapacityL = MaxExportTitrantL;
     static constexpr double MinimumPressS = 0.1;
     static constexpr double DilutionLimit = 0.1;
+    // The warning's rule: the titrant is more than DilutionLimit of the mixture.
+    static bool dilutesSample(Number deliveredL, double sampleVolumeL);
 
 private:
     void readSettings();

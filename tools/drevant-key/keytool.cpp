@@ -7,6 +7,7 @@
 #include "keyreport.h"
 #include "names.h"
 #include "plot.h"
+#include "savedfile.h"
 
 #include "export/exportfilereader.h"
 
@@ -107,9 +108,12 @@ int Run::inputs() {
             return ExitUsage;
         }
     }
-    if (m_options.plotDir && !QDir().mkpath(*m_options.plotDir)) {
-        m_err << "drevant-key: cannot create the folder " << shownName(*m_options.plotDir) << '\n';
-        return ExitUsage;
+    if (m_options.plotDir) {
+        if (const auto problem = makeOutputFolder(*m_options.plotDir)) {
+            m_err << "drevant-key: " << *problem << '\n';
+            m_err.flush();
+            return ExitSomeFailed;
+        }
     }
 
     const std::vector<AnalysedInput> analysed = analyseAll(m_options, bare);
@@ -123,7 +127,7 @@ int Run::inputs() {
         if (m_options.plotFile)
             pngs[i] = *m_options.plotFile;
         else if (m_options.plotDir)
-            pngs[i] = QDir(*m_options.plotDir).filePath(plotName(analysed[i], plotNames));
+            pngs[i] = pathInFolder(*m_options.plotDir, plotName(analysed[i], plotNames));
     }
     std::vector<int> order(analysed.size());
     for (std::size_t i = 0; i < order.size(); ++i)
@@ -193,7 +197,7 @@ int Run::answerSheet() {
     m_out << csvLine(header, m_style);
     bool anyFailed = false;
     for (const QString& file : m_options.inputs) {
-        const ExportFileReading reading = readNamedExportFile(file);
+        const ExportFileReading reading = readExportFile(file);
         if (!reading.contents) {
             AnalysedInput failed;
             failed.name = file;

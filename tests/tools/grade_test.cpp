@@ -172,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {},
                      {}},
         HostileSheet{"Grades",
-                     "file,item,reported,true,tolerance,verdict,items_right,items,percent\n",
+                     "file,item,reported,true_value,tolerance,verdict,items_right,items,percent\n",
                      "this is a grades file (drevant-key --grade), not an answer sheet",
                      {},
                      {}},

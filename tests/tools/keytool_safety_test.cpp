@@ -295,7 +295,7 @@ TEST_F(ToolSafety, AnswerSheetToGrades) {
     const auto graded = parseCsv(QString::fromUtf8(grader.readAllStandardOutput()));
     const QString err = QString::fromUtf8(grader.readAllStandardError());
     ASSERT_FALSE(graded.empty());
-    EXPECT_EQ(graded[0].join(u','), QStringLiteral("file,item,reported,true,tolerance,verdict,"
+    EXPECT_EQ(graded[0].join(u','), QStringLiteral("file,item,reported,true_value,tolerance,verdict,"
                                                    "items_right,items,percent"));
     int ok = 0;
     int scores = 0;

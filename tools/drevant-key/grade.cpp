@@ -162,7 +162,7 @@ FileGrade gradeRow(const AnswerRow& row, const AnalysedInput& input, const Grade
 
 QString gradeHeader(const CsvStyle& style) {
     std::vector<CsvCell> cells;
-    for (const char* name : {"file", "item", "reported", "true", "tolerance", "verdict",
+    for (const char* name : {"file", "item", "reported", "true_value", "tolerance", "verdict",
                              "items_right", "items", "percent"})
         cells.push_back(textCell(QString::fromLatin1(name)));
     return csvLine(cells, style);

@@ -16,7 +16,7 @@ struct GradeTolerances {
     double pka = 0.2;                    // absolute, in pK units
 };
 
-// One graded item: a cell pair of the output row `file,item,reported,true,tolerance,verdict`.
+// One graded item: a cell pair of the output row `file,item,reported,true_value,tolerance,verdict`.
 struct GradeItem {
     QString item;     // the sheet's column ("acid2_pka"); the reason for an unreadable file
     QString reported; // as the student wrote it
@@ -43,7 +43,7 @@ AnalysedInput gradingInput(const QString& path);
 
 FileGrade gradeRow(const AnswerRow& row, const AnalysedInput& input, const GradeTolerances& tol);
 
-// The grades: one row per item, `file,item,reported,true,tolerance,verdict`, then per file a
+// The grades: one row per item, `file,item,reported,true_value,tolerance,verdict`, then per file a
 // score row `file,score,,,,,items_right,items,percent` (numbers a spreadsheet cannot take
 // for a date, as it would "3/4").
 QString gradeHeader(const CsvStyle& style = {});

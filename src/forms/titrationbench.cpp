@@ -118,6 +118,11 @@ void TitrationBench::ExportData_Click() {
     m_host.openExportDialog();
 }
 
+void TitrationBench::showSaved(const QString& line) {
+    m_messageBox.cls();
+    TextLine(m_messageBox, line);
+}
+
 void TitrationBench::BeginAgain_Click() {
     // A dialog left open would later save fillers for a sample that no longer exists.
     m_host.cancelExportDialog();

@@ -74,6 +74,8 @@ public:
     void BeginAgain_Click();
     void Drevant_MouseDown();
     void Drevant_MouseUp();
+    // After a save that worked: the panel shows the one line saying where the file went.
+    void showSaved(const QString& line);
 
     const BenchControls& controls() const { return m_controls; }
     const BenchState& state() const { return m_state; }

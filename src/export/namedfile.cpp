@@ -14,7 +14,7 @@ bool nameExists(const QString& name) {
 }
 
 QString missingFileMessage(const QString& path) {
-    QString message = QStringLiteral("no such file: ") + shownName(path);
+    QString message = QStringLiteral("no such file");
     const QString withDat = path + QStringLiteral(".dat");
     if (!path.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive) && nameExists(withDat))
         message += QStringLiteral(" (%1 exists: give the name with .dat)").arg(shownName(withDat));

@@ -9,8 +9,8 @@
 namespace drevant {
 
 // Reading a file named on a command line or in an answer sheet: the name as nameFromBytes
-// gives it, opened by its bytes. Every failure becomes one line without the name in front
-// (the caller puts it there), and every "no such file" names the path it tried.
+// gives it, opened by its bytes. Every failure becomes one line without the name in front:
+// the caller puts the path it tried there ("class7b/anna.dat: no such file").
 
 // The bytes of the regular file with this name, at most maxBytes of them; or nothing, with
 // a one-line reason in `error`. `what` names the kind of file expected ("an export file"),
@@ -18,7 +18,7 @@ namespace drevant {
 std::optional<QByteArray> readNamedFile(const QString& name, qint64 maxBytes, QString& error,
                                         const QString& what = QString());
 
-// "no such file: <path>", with the hint that "<path>.dat" exists when it does.
+// "no such file", with the hint that "<path>.dat" exists when it does.
 QString missingFileMessage(const QString& path);
 
 // Whether a file of this name exists (by its bytes; a dangling link counts as missing).

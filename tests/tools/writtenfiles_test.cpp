@@ -104,8 +104,8 @@ TEST(KeyToolInput, WrongFilesAreNamedInOneLine) {
                  "class.csv");
     EXPECT_EQ(run.exitCode, ExitSomeFailed);
     EXPECT_EQ(run.errLines(),
-              QStringList({QStringLiteral("anna: no such file: anna (anna.dat exists: give the "
-                                          "name with .dat)"),
+              QStringList({QStringLiteral("anna: no such file (anna.dat exists: give the name with "
+                                          ".dat)"),
                            QStringLiteral("class.csv: is a CSV table, not an export file")}));
 }
 

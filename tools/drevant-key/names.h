@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -35,5 +36,21 @@ std::optional<QByteArray> readNamedFile(const QString& name, qint64 maxBytes, QS
 
 // Whether a file of this name exists (by its bytes).
 bool nameExists(const QString& name);
+
+// What a name is on the disk, and which file it is (device and inode, or on Windows volume
+// and file index), so that two names of one file are seen as one.
+enum class FileKind { Missing, Regular, Folder, Other };
+struct FileStatus {
+    FileKind kind = FileKind::Missing;
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+};
+FileStatus fileStatus(const QString& name);
+
+// The command line's arguments as names: bytes on POSIX (see nameFromBytes), the UTF-16
+// command line on Windows, where argv holds only the ANSI code page.
+QStringList commandLineArguments(int argc, char* argv[]);
+
+// The file-system calls above are in names_posix.cpp or names_windows.cpp.
 
 } // namespace drevant::keytool

@@ -63,7 +63,9 @@ private:
 // could take its number and receive the output.
 bool standardOutputIsOpen();
 
-// Puts /dev/null on descriptors 0 and 2 where they are closed, for the same reason.
+// Puts /dev/null (NUL) on descriptors 0 and 2 where they are closed, for the same reason. On
+// Windows it also makes standard output and error binary, so that they get the same bytes
+// as on Linux (no "\r" before each "\n"), and the console shows UTF-8.
 void occupyClosedStandardDescriptors();
 
 } // namespace drevant::keytool

@@ -10,17 +10,15 @@
 #include <QSaveFile>
 
 #include <algorithm>
-#include <sys/stat.h>
 
 namespace drevant::keytool {
 
 std::vector<FileIdentity> fileIdentities(const QStringList& names) {
     std::vector<FileIdentity> out;
     for (const QString& name : names) {
-        struct stat st {};
-        if (::stat(nameBytes(name).constData(), &st) == 0)
-            out.push_back({static_cast<unsigned long long>(st.st_dev),
-                           static_cast<unsigned long long>(st.st_ino)});
+        const FileStatus status = fileStatus(name);
+        if (status.kind != FileKind::Missing)
+            out.push_back({status.device, status.inode});
     }
     return out;
 }
@@ -35,16 +33,15 @@ std::optional<QString> plotTargetProblem(const QString& target,
         return QStringLiteral("a plot is written only to a name ending in .png");
     if (QFile::encodeName(target) != nameBytes(target))
         return QStringLiteral("a plot is written only to a name in UTF-8");
-    struct stat targetStat {};
-    if (::stat(nameBytes(target).constData(), &targetStat) != 0)
+    const FileStatus status = fileStatus(target);
+    if (status.kind == FileKind::Missing)
         return std::nullopt; // a new file
-    if (S_ISDIR(targetStat.st_mode))
+    if (status.kind == FileKind::Folder)
         return QStringLiteral("is a folder, not a picture");
-    if (!S_ISREG(targetStat.st_mode))
+    if (status.kind != FileKind::Regular)
         return QStringLiteral("is not a regular file (a device, pipe or socket): no plot is "
                               "written there");
-    const FileIdentity self{static_cast<unsigned long long>(targetStat.st_dev),
-                            static_cast<unsigned long long>(targetStat.st_ino)};
+    const FileIdentity self{status.device, status.inode};
     if (std::find(inputs.begin(), inputs.end(), self) != inputs.end())
         return QStringLiteral("is one of the input files: no plot is written over it");
     return std::nullopt;

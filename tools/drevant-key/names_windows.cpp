@@ -12,6 +12,8 @@
 #include <io.h>
 #include <windows.h>
 
+#include <shellapi.h> // CommandLineToArgvW, after windows.h
+
 namespace drevant::keytool {
 
 namespace {

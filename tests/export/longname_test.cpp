@@ -68,8 +68,9 @@ TEST_P(LongName, IsCreatedThenSavedOverKeepingItsPermissions) {
     ScriptedRandom random({0.41, 0.25, 0.8});
     const ExportResult first = writeExportFile(target(), m_vars, random, {}, QLocale::c());
     ASSERT_TRUE(first.ok) << first.error.toStdString();
-    if (!testing::IsWindows) // Windows has no permission bits
+    if (!testing::IsWindows) { // Windows has no permission bits
         ASSERT_TRUE(testing::setPermissionBits(target(), 0640));
+    }
 
     logPoints(m_vars, 9); // the second save has more lines
     ScriptedRandom none;  // the fillers are in the table now: no draw
@@ -79,9 +80,10 @@ TEST_P(LongName, IsCreatedThenSavedOverKeepingItsPermissions) {
     const QByteArray bytes = fileBytes(target());
     EXPECT_TRUE(bytes.startsWith(WorkedKey));
     EXPECT_EQ(bytes.count("\r\n"), 4 + 9);
-    if (!testing::IsWindows)
+    if (!testing::IsWindows) {
         EXPECT_EQ(testing::permissionBits(target()), 0640)
             << "the file's permissions were not kept";
+    }
     EXPECT_EQ(entriesOf(m_dir.path()), QStringList{GetParam().name}) << "a temporary file is left";
 }
 

@@ -175,8 +175,9 @@ protected:
 
 TEST_P(DamagedFiles, OneLineErrorAndExitCodeOne) {
     const DamagedFile& c = GetParam();
-    if (QByteArray(c.name) == "Pipe")
+    if (QByteArray(c.name) == "Pipe") {
         DREVANT_SKIP_ON_WINDOWS("Windows has no FIFOs");
+    }
     const QString file = damaged(c.name);
     const auto start = std::chrono::steady_clock::now();
     const auto run = runTool({file}, QProcessEnvironment::systemEnvironment(), 20000);

@@ -26,6 +26,8 @@ QString temporaryName() {
 // names and keeps the link.
 QString resolvedTarget(const QString& path) {
     QFileInfo info(path);
+    if (!info.isSymLink())
+        return path; // as given: QFileInfo would turn the bytes of a non-UTF-8 name into U+FFFD
     for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
         info.setFile(info.symLinkTarget());
     return info.isSymLink() ? path : info.filePath();
@@ -51,7 +53,11 @@ bool AtomicFile::open() {
         return false;
     }
 
-    const QString folder = QFileInfo(m_target).absolutePath();
+    // Cut from the name itself (not through QFileInfo), so that its bytes stay as they are.
+    const qsizetype slash = m_target.lastIndexOf(u'/');
+    const QString folder = slash < 0    ? QStringLiteral(".")
+                           : slash == 0 ? QStringLiteral("/")
+                                        : m_target.left(slash);
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString candidate = folder + u'/' + temporaryName();
         switch (platformfile::createNew(m_file, candidate, m_target, m_error)) {

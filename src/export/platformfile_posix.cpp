@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platformfile.h"
 
+#include "filenames.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,7 +19,7 @@ QString systemError(int error) {
 } // namespace
 
 std::optional<QString> replaceProblem(const QString& path, bool& exists) {
-    const QByteArray target = QFile::encodeName(path);
+    const QByteArray target = nameBytes(path);
     struct stat existing {};
     exists = ::stat(target.constData(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode))
@@ -28,17 +30,17 @@ std::optional<QString> replaceProblem(const QString& path, bool& exists) {
 }
 
 std::optional<QString> nameProblem(const QString& folder, const QString& name) {
-    long limit = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+    long limit = ::pathconf(nameBytes(folder).constData(), _PC_NAME_MAX);
     if (limit <= 0)
         limit = 255; // the file system cannot tell
-    if (QFile::encodeName(name).size() > limit)
+    if (nameBytes(name).size() > limit)
         return systemError(ENAMETOOLONG);
     return std::nullopt;
 }
 
 Creation createNew(QFile& file, const QString& path, const QString& permissionsOf, QString& error) {
     const int fd =
-        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        ::open(nameBytes(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
         if (errno == EEXIST)
             return Creation::NameTaken;
@@ -46,7 +48,7 @@ Creation createNew(QFile& file, const QString& path, const QString& permissionsO
         return Creation::Failed;
     }
     struct stat existing {};
-    if (::stat(QFile::encodeName(permissionsOf).constData(), &existing) == 0)
+    if (::stat(nameBytes(permissionsOf).constData(), &existing) == 0)
         (void)::fchmod(fd, existing.st_mode & 07777); // as the file it replaces; best effort
     if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -67,7 +69,7 @@ bool syncToDisk(QFile& file, QString& error) {
 }
 
 bool replaceWith(const QString& from, const QString& to, QString& error) {
-    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {
+    if (::rename(nameBytes(from).constData(), nameBytes(to).constData()) != 0) {
         error = systemError(errno);
         return false;
     }
@@ -75,7 +77,7 @@ bool replaceWith(const QString& from, const QString& to, QString& error) {
 }
 
 void removeQuietly(const QString& path) {
-    ::unlink(QFile::encodeName(path).constData());
+    ::unlink(nameBytes(path).constData());
 }
 
 } // namespace drevant::platformfile

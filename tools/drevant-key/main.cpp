@@ -2,6 +2,7 @@
 #include "keytool.h"
 #include "names.h"
 #include "output.h"
+#include "sheetpaths.h"
 
 #include <QGuiApplication>
 
@@ -33,12 +34,15 @@ int main(int argc, char* argv[]) {
     // Arguments are names: file names that are not UTF-8 are kept byte for byte.
     const QStringList arguments = commandLineArguments(argc, argv);
 
-    const ParsedArguments parsed = parseArguments(arguments);
+    ParsedArguments parsed = parseArguments(arguments);
     if (!parsed.options) {
         err << "drevant-key: " << parsed.error << "\nTry 'drevant-key --help'.\n";
         err.flush();
         return ExitUsage;
     }
+
+    if (parsed.options->mode == OutputMode::AnswerSheet)
+        parsed.options->sheetFolder = standardOutputFolder();
 
     // Plots are drawn into images, never shown: the offscreen platform needs no display, and
     // is used even where another platform is set, which could fail without one. The other

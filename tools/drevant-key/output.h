@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdio>
 
@@ -58,6 +59,11 @@ public:
 private:
     QString m_text;
 };
+
+// The command line's arguments as names: bytes on POSIX (see nameFromBytes), the UTF-16
+// command line on Windows, where argv holds only the ANSI code page. In console_posix.cpp or
+// console_windows.cpp, with the two functions below.
+QStringList commandLineArguments(int argc, char* argv[]);
 
 // Whether file descriptor 1 is open: with standard output closed, a file the tool opens
 // could take its number and receive the output.

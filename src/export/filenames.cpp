@@ -1,15 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "names.h"
+#include "filenames.h"
 
-#include <QStringDecoder>
-
-namespace drevant::keytool {
+namespace drevant {
 
 namespace {
-
-ExportFileReading failure(const QString& message) {
-    return {std::nullopt, ExportFileError{0, message}};
-}
 
 // The length of the valid UTF-8 sequence at bytes[i], or 0 when there is none.
 int utf8Length(const QByteArray& bytes, qsizetype i) {
@@ -84,18 +78,13 @@ QByteArray nameBytes(const QString& name) {
     return bytes;
 }
 
-ExportFileReading readNamedExportFile(const QString& name) {
-    QString error;
-    const auto bytes = readNamedFile(name, MaxExportFileBytes, error);
-    if (!bytes) {
-        if (error.startsWith(QLatin1String("the file has "))) {
-            error.replace(QLatin1String(" it can have"), QLatin1String(" an export file can have"));
-            error += QStringLiteral(": not an export file");
-        } else if (error.startsWith(QLatin1String("is a folder")))
-            error = QStringLiteral("is a folder, not an export file");
-        return failure(error);
+QString shownName(const QString& name) {
+    QString shown = name;
+    for (QChar& c : shown) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = u'?';
     }
-    return parseExportFile(*bytes);
+    return shown;
 }
 
-} // namespace drevant::keytool
+} // namespace drevant

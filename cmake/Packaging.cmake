@@ -1,13 +1,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Desktop integration and the Debian package.
+# Desktop integration and the two Debian packages.
 #
 #   cmake --install build                      installs into CMAKE_INSTALL_PREFIX
-#   cmake --build build --target package       writes build/drevant_<version>_<arch>.deb
+#   cmake --build build --target package       writes build/drevant_<version>_<arch>.deb and
+#                                              build/drevant-key_<version>_<arch>.deb
 #
-# Installed: bin/drevant, bin/drevant-key (their own install rules), the desktop entry and
-# the AppStream metainfo (named after the application id), the icon in the hicolor theme at
-# 48, 64, 128 and 256 pixels, the man pages drevant(1) and drevant-key(1), and the copyright
-# file and changelog in share/doc/drevant.
+# The student's package, drevant: bin/drevant, the desktop entry and the AppStream metainfo
+# (named after the application id), the icon in the hicolor theme at 48, 64, 128 and 256
+# pixels, the man page drevant(1). The teacher's package, drevant-key: bin/drevant-key, the
+# man page drevant-key(1) and the teacher's guide. Students must not get the answer key with
+# the program, so neither package depends on the other. Each has its copyright file and
+# changelog in share/doc/<package>.
 include(GNUInstallDirs)
 
 set(drevant_packaging_dir ${PROJECT_SOURCE_DIR}/packaging)
@@ -24,9 +27,9 @@ endforeach()
 # The application id names the desktop entry and the metainfo, so software centres match them.
 set(drevant_app_id io.github.drevant.Drevant)
 install(FILES ${drevant_packaging_dir}/${drevant_app_id}.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT drevant)
 install(FILES ${drevant_packaging_dir}/${drevant_app_id}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT drevant)
 
 # The icon is painted by applicationIconImage(); a small program renders it at build time.
 add_executable(drevant-iconrender ${drevant_packaging_dir}/iconrender.cpp)
@@ -48,14 +51,15 @@ add_custom_command(OUTPUT ${drevant_icon_files}
 add_custom_target(drevant-icons ALL DEPENDS ${drevant_icon_files})
 foreach(size ${drevant_icon_sizes})
     install(FILES ${drevant_icon_dir}/${size}x${size}/apps/drevant.png
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            COMPONENT drevant)
 endforeach()
 
 # Debian wants man pages and the changelog compressed at the highest level and without a
 # time stamp (gzip -9 -n); without gzip they are installed as they are.
 find_program(DREVANT_GZIP gzip)
 set(drevant_gzip_dir ${PROJECT_BINARY_DIR}/gz)
-function(drevant_install_compressed source name destination)
+function(drevant_install_compressed source name destination component)
     if(DREVANT_GZIP)
         set(compressed ${drevant_gzip_dir}/${destination}/${name}.gz)
         add_custom_command(OUTPUT ${compressed}
@@ -65,22 +69,24 @@ function(drevant_install_compressed source name destination)
             COMMENT "Compressing ${name}")
         string(MAKE_C_IDENTIFIER "drevant-gz-${destination}-${name}" target)
         add_custom_target(${target} ALL DEPENDS ${compressed})
-        install(FILES ${compressed} DESTINATION ${destination})
+        install(FILES ${compressed} DESTINATION ${destination} COMPONENT ${component})
     else()
-        install(FILES ${source} DESTINATION ${destination} RENAME ${name})
+        install(FILES ${source} DESTINATION ${destination} RENAME ${name} COMPONENT ${component})
     endif()
 endfunction()
 
-foreach(page drevant.1 drevant-key.1)
-    drevant_install_compressed(${drevant_packaging_dir}/${page} ${page} ${CMAKE_INSTALL_MANDIR}/man1)
+foreach(package drevant drevant-key)
+    drevant_install_compressed(${drevant_packaging_dir}/${package}.1 ${package}.1
+                               ${CMAKE_INSTALL_MANDIR}/man1 ${package})
+    # Native Debian packages: the changelog is changelog.gz; the copyright file stays plain.
+    set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${package})
+    drevant_install_compressed(${drevant_packaging_dir}/changelog changelog ${doc_dir} ${package})
+    install(FILES ${drevant_packaging_dir}/copyright DESTINATION ${doc_dir} COMPONENT ${package})
 endforeach()
+drevant_install_compressed(${PROJECT_SOURCE_DIR}/docs/teacher-guide.md teacher-guide.md
+                           ${CMAKE_INSTALL_DATADIR}/doc/drevant-key drevant-key)
 
-# A native Debian package: its changelog is changelog.gz; the copyright file stays plain.
-set(drevant_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/drevant)
-drevant_install_compressed(${drevant_packaging_dir}/changelog changelog ${drevant_doc_dir})
-install(FILES ${drevant_packaging_dir}/copyright DESTINATION ${drevant_doc_dir})
-
-# The Debian package.
+# The Debian packages, one per component.
 set(DREVANT_MAINTAINER "Drevant maintainers <drevant@example.org>"
     CACHE STRING "Maintainer written into the Debian package")
 set(CPACK_GENERATOR DEB)
@@ -98,12 +104,28 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "the data and exports it to a text file."
     ""
     "The first line of the exported file carries the sample's composition in"
-    "encoded form. The teacher's tool, drevant-key, reads a whole class of"
-    "such files and reports what each sample was and its equivalence volumes.")
+    "encoded form. The teacher's tool, drevant-key (its own package), reads a"
+    "whole class of such files and reports what each sample was and its"
+    "equivalence volumes.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/drevant/drevant")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL drevant drevant-key)
+set(CPACK_DEBIAN_DREVANT_PACKAGE_NAME drevant)
+set(CPACK_DEBIAN_DREVANT-KEY_PACKAGE_NAME drevant-key)
+set(CPACK_DEBIAN_DREVANT-KEY_PACKAGE_SECTION education)
+string(JOIN "\n" CPACK_DEBIAN_DREVANT-KEY_DESCRIPTION
+    "answer key for Drevant's exported titrations"
+    "Drevant is an acid-base titration teaching simulator; each student's"
+    "exported data file carries the true sample in encoded form. This is the"
+    "teacher's tool: drevant-key reads a whole class of such files and reports"
+    "what each sample was and its equivalence volumes, writes CSV, plots the"
+    "curves, makes answer sheets and grades the students' answers."
+    ""
+    "It is packaged apart from the simulator (package drevant), so that the"
+    "students' computers need not hold the answer key.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${DREVANT_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

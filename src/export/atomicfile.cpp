@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atomicfile.h"
 
-#include "filenames.h"
+#include "platformfile.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace drevant {
 
@@ -50,40 +47,30 @@ bool AtomicFile::fail(int systemError) {
 }
 
 bool AtomicFile::open() {
-    const QByteArray target = nameBytes(m_target);
-    struct stat existing {};
-    const bool exists = ::stat(target.constData(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode))
-        return fail(EISDIR);
-    if (exists && ::access(target.constData(), W_OK) != 0)
-        return fail(errno);
+    bool exists = false;
+    if (const auto problem = platformfile::replaceProblem(m_target, exists)) {
+        m_error = *problem;
+        return false;
+    }
 
     // Cut from the name itself (not through QFileInfo), so that its bytes stay as they are.
     const qsizetype slash = m_target.lastIndexOf(u'/');
     const QString folder = slash < 0    ? QStringLiteral(".")
                            : slash == 0 ? QStringLiteral("/")
                                         : m_target.left(slash);
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
         const QString candidate = folder + u'/' + temporaryName();
-        fd =
-            ::open(nameBytes(candidate).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0)
+        switch (platformfile::createNew(m_file, candidate, m_target, m_error)) {
+        case platformfile::Creation::Created:
             m_temporaryPath = candidate;
-        else if (errno != EEXIST)
-            return fail(errno);
+            return true;
+        case platformfile::Creation::Failed:
+            return false;
+        case platformfile::Creation::NameTaken:
+            break;
+        }
     }
-    if (fd < 0)
-        return fail(EEXIST);
-    if (exists)
-        (void)::fchmod(fd, existing.st_mode & 07777); // as the file it replaces; best effort
-    if (!m_file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        m_error = m_file.errorString();
-        cancel();
-        return false;
-    }
-    return true;
+    return fail(EEXIST);
 }
 
 bool AtomicFile::commit() {
@@ -96,15 +83,13 @@ bool AtomicFile::commit() {
         cancel();
         return false;
     }
-    // On disk before the rename; a file system that cannot sync (EINVAL) is taken as it is.
-    if (::fsync(m_file.handle()) != 0 && errno != EINVAL && errno != ENOTSUP) {
-        fail(errno);
+    // On disk before the rename.
+    if (!platformfile::syncToDisk(m_file, m_error)) {
         cancel();
         return false;
     }
     m_file.close();
-    if (::rename(nameBytes(m_temporaryPath).constData(), nameBytes(m_target).constData()) != 0) {
-        fail(errno);
+    if (!platformfile::replaceWith(m_temporaryPath, m_target, m_error)) {
         cancel();
         return false;
     }
@@ -116,7 +101,7 @@ void AtomicFile::cancel() {
     if (m_file.isOpen())
         m_file.close();
     if (!m_temporaryPath.isEmpty()) {
-        ::unlink(nameBytes(m_temporaryPath).constData());
+        platformfile::removeQuietly(m_temporaryPath);
         m_temporaryPath.clear();
     }
 }

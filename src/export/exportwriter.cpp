@@ -3,6 +3,7 @@
 
 #include "chemistry/phsolver.h"
 #include "export/atomicfile.h"
+#include "export/platformfile.h"
 #include "session/printing.h"
 
 #include <QDir>
@@ -12,10 +13,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace drevant {
 
@@ -35,18 +32,6 @@ QString saveError(const QString& path, const QString& reason) {
     return QStringLiteral("Could not save %1: %2").arg(printablePath(path), reason);
 }
 
-// The longest file name (bytes) the file system of a folder takes; 255 where it cannot tell.
-long longestFileName(const QString& folder) {
-#ifdef Q_OS_UNIX
-    const long limit = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
-    if (limit > 0)
-        return limit;
-#else
-    Q_UNUSED(folder);
-#endif
-    return 255;
-}
-
 // Problems with a full path that can be seen without opening the file.
 std::optional<QString> pathProblem(const QString& path) {
     if (path.isEmpty())
@@ -58,11 +43,11 @@ std::optional<QString> pathProblem(const QString& path) {
     if (path.endsWith(u'/'))
         return saveError(path, QStringLiteral("no file name was given"));
     // The save writes to a temporary file with a short name of its own, so a name too long
-    // for the file system would only fail at the final rename, after the filler step: check
-    // first.
+    // for the file system (or one the system forbids) would only fail at the final rename,
+    // after the filler step: check first.
     const QFileInfo info(path);
-    if (QFile::encodeName(info.fileName()).size() > longestFileName(info.absolutePath()))
-        return saveError(path, qt_error_string(ENAMETOOLONG));
+    if (const auto problem = platformfile::nameProblem(info.absolutePath(), info.fileName()))
+        return saveError(path, *problem);
     return std::nullopt;
 }
 

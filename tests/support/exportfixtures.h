@@ -9,8 +9,7 @@
 #include <QFile>
 #include <QString>
 
-#include <csignal>
-#include <sys/resource.h>
+#include "support/systemfiles.h"
 
 namespace drevant::testing {
 
@@ -55,24 +54,6 @@ inline bool writesRefusedIn(const QString& folder) {
         return false;
     }
     return true;
-}
-
-// Runs `write` with the process's file size limit lowered to `bytes`, a stand-in for a full
-// disk: a write past it fails with "File too large" (SIGXFSZ is ignored meanwhile). The limit
-// is restored after. False, without running `write`, when the limit could not be set.
-template <typename Write> bool underFileSizeLimit(rlim_t bytes, Write write) {
-    rlimit saved{};
-    if (getrlimit(RLIMIT_FSIZE, &saved) != 0)
-        return false;
-    rlimit small = saved;
-    small.rlim_cur = bytes;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    const bool limited = setrlimit(RLIMIT_FSIZE, &small) == 0;
-    if (limited)
-        write();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-    return limited;
 }
 
 } // namespace drevant::testing

@@ -31,10 +31,8 @@ int main(int argc, char* argv[]) {
     }
     StreamOutput out(stdout);
 
-    // Arguments are bytes: file names that are not UTF-8 are kept byte for byte.
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << nameFromBytes(QByteArray(argv[i]));
+    // Arguments are names: file names that are not UTF-8 are kept byte for byte.
+    const QStringList arguments = commandLineArguments(argc, argv);
 
     ParsedArguments parsed = parseArguments(arguments);
     if (!parsed.options) {

@@ -5,8 +5,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace drevant::keytool {
 
@@ -38,22 +36,6 @@ bool StreamOutput::flush() {
         return false;
     }
     return true;
-}
-
-bool standardOutputIsOpen() {
-    return ::fcntl(STDOUT_FILENO, F_GETFD) != -1;
-}
-
-void occupyClosedStandardDescriptors() {
-    for (int fd : {STDIN_FILENO, STDERR_FILENO}) {
-        if (::fcntl(fd, F_GETFD) != -1)
-            continue;
-        const int opened = ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
-        if (opened >= 0 && opened != fd) {
-            ::dup2(opened, fd);
-            ::close(opened);
-        }
-    }
 }
 
 } // namespace drevant::keytool

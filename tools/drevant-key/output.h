@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdio>
 
@@ -59,11 +60,18 @@ private:
     QString m_text;
 };
 
+// The command line's arguments as names: bytes on POSIX (see nameFromBytes), the UTF-16
+// command line on Windows, where argv holds only the ANSI code page. In console_posix.cpp or
+// console_windows.cpp, with the two functions below.
+QStringList commandLineArguments(int argc, char* argv[]);
+
 // Whether file descriptor 1 is open: with standard output closed, a file the tool opens
 // could take its number and receive the output.
 bool standardOutputIsOpen();
 
-// Puts /dev/null on descriptors 0 and 2 where they are closed, for the same reason.
+// Puts /dev/null (NUL) on descriptors 0 and 2 where they are closed, for the same reason. On
+// Windows it also makes standard output and error binary, so that they get the same bytes
+// as on Linux (no "\r" before each "\n"), and the console shows UTF-8.
 void occupyClosedStandardDescriptors();
 
 } // namespace drevant::keytool

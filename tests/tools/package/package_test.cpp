@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Builds the Debian package with CPack from this build tree once, unpacks it into a temporary
-// root with dpkg-deb, and checks it as a distribution would: every file where Debian expects
-// it, the control fields, lintian, the AppStream validator and the desktop entry validator.
+// Builds the two Debian packages with CPack from this build tree once (the student's drevant,
+// the teacher's drevant-key), unpacks each into a temporary root of its own with dpkg-deb, and
+// checks them as a distribution would: every file where Debian expects it and in the package
+// it belongs to, the control fields, lintian, the AppStream validator and the desktop entry
+// validator.
 #include "packagetools.h"
 
 #include <QDir>
@@ -67,15 +69,23 @@ protected:
             return;
         }
         const QStringList debs = QDir(out).entryList({QStringLiteral("*.deb")}, QDir::Files);
-        if (debs.size() != 1) {
-            s_failure = "expected one .deb, got: " + debs.join(u' ').toStdString();
+        const QStringList student = debs.filter(QRegularExpression(QStringLiteral("^drevant_")));
+        const QStringList teacher =
+            debs.filter(QRegularExpression(QStringLiteral("^drevant-key_")));
+        if (debs.size() != 2 || student.size() != 1 || teacher.size() != 1) {
+            s_failure = "expected drevant_*.deb and drevant-key_*.deb, got: " +
+                        debs.join(u' ').toStdString();
             return;
         }
-        s_deb = out + u'/' + debs.front();
-        s_root = s_tmp->filePath(QStringLiteral("root"));
-        const Result extract = run(dpkgDeb, {QStringLiteral("-x"), s_deb, s_root});
-        if (!succeeded(extract))
-            s_failure = "dpkg-deb -x failed: " + extract.out.toStdString();
+        s_deb = out + u'/' + student.front();
+        s_keyDeb = out + u'/' + teacher.front();
+        s_root = s_tmp->filePath(QStringLiteral("drevant"));
+        s_keyRoot = s_tmp->filePath(QStringLiteral("drevant-key"));
+        for (const auto& [deb, root] : {std::pair{s_deb, s_root}, std::pair{s_keyDeb, s_keyRoot}}) {
+            const Result extract = run(dpkgDeb, {QStringLiteral("-x"), deb, root});
+            if (!succeeded(extract))
+                s_failure = "dpkg-deb -x failed: " + extract.out.toStdString();
+        }
     }
 
     static void TearDownTestSuite() { s_tmp.reset(); }
@@ -86,6 +96,7 @@ protected:
     }
 
     static QString installed(const QString& path) { return s_root + u'/' + path; }
+    static QString installedByTeacher(const QString& path) { return s_keyRoot + u'/' + path; }
 
     // The named tool, or a failure naming the set-up script that installs it.
     static QString requireTool(const char* name) {
@@ -97,12 +108,15 @@ protected:
 
     static inline std::unique_ptr<QTemporaryDir> s_tmp;
     static inline std::string s_failure;
-    static inline QString s_deb;
+    static inline QString s_deb; // the student's package
     static inline QString s_root;
+    static inline QString s_keyDeb; // the teacher's package
+    static inline QString s_keyRoot;
 };
 
 // One file of the package and what must be true of it.
 struct Expected {
+    const char* package; // "drevant" or "drevant-key"
     const char* path;
     enum Kind { Program, Png, Text, Gzip } kind;
     int pngSide = 0;                  // Png: width and height
@@ -110,14 +124,16 @@ struct Expected {
 };
 
 const Expected Contents[] = {
-    {"usr/bin/drevant", Expected::Program},
-    {"usr/bin/drevant-key", Expected::Program},
-    {"usr/share/applications/io.github.drevant.Drevant.desktop",
+    {"drevant", "usr/bin/drevant", Expected::Program},
+    {"drevant-key", "usr/bin/drevant-key", Expected::Program},
+    {"drevant",
+     "usr/share/applications/io.github.drevant.Drevant.desktop",
      Expected::Text,
      0,
      {"[Desktop Entry]", "\nType=Application\n", "\nName=Drevant\n", "\nExec=drevant\n",
       "\nIcon=drevant\n", "\nCategories=Education;Chemistry;\n"}},
-    {"usr/share/metainfo/io.github.drevant.Drevant.metainfo.xml",
+    {"drevant",
+     "usr/share/metainfo/io.github.drevant.Drevant.metainfo.xml",
      Expected::Text,
      0,
      {"<id>io.github.drevant.Drevant</id>", "<project_license>GPL-3.0-or-later</project_license>",
@@ -125,38 +141,65 @@ const Expected Contents[] = {
       "<category>Education</category>", "<category>Chemistry</category>",
       "<content_rating type=\"oars-1.1\"", "<release version=\"" DREVANT_VERSION "\"",
       "<screenshot type=\"default\">"}},
-    {"usr/share/icons/hicolor/48x48/apps/drevant.png", Expected::Png, 48},
-    {"usr/share/icons/hicolor/64x64/apps/drevant.png", Expected::Png, 64},
-    {"usr/share/icons/hicolor/128x128/apps/drevant.png", Expected::Png, 128},
-    {"usr/share/icons/hicolor/256x256/apps/drevant.png", Expected::Png, 256},
-    {"usr/share/man/man1/drevant.1.gz",
+    {"drevant", "usr/share/icons/hicolor/48x48/apps/drevant.png", Expected::Png, 48},
+    {"drevant", "usr/share/icons/hicolor/64x64/apps/drevant.png", Expected::Png, 64},
+    {"drevant", "usr/share/icons/hicolor/128x128/apps/drevant.png", Expected::Png, 128},
+    {"drevant", "usr/share/icons/hicolor/256x256/apps/drevant.png", Expected::Png, 256},
+    {"drevant",
+     "usr/share/man/man1/drevant.1.gz",
      Expected::Gzip,
      0,
      {".TH DREVANT 1", ".SH WINDOWS", ".SH KEYS", ".SH \"EXPORT FILE\"", ".SH FILES",
       ".BR drevant\\-key (1)"}},
-    {"usr/share/man/man1/drevant-key.1.gz",
+    {"drevant-key",
+     "usr/share/man/man1/drevant-key.1.gz",
      Expected::Gzip,
      0,
      {".TH DREVANT-KEY 1", "EXIT STATUS"}},
-    {"usr/share/doc/drevant/changelog.gz", Expected::Gzip, 0, {"drevant (" DREVANT_VERSION ") "}},
-    {"usr/share/doc/drevant/copyright",
+    {"drevant",
+     "usr/share/doc/drevant/changelog.gz",
+     Expected::Gzip,
+     0,
+     {"drevant (" DREVANT_VERSION ") "}},
+    {"drevant",
+     "usr/share/doc/drevant/copyright",
      Expected::Text,
      0,
      {"Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n",
       "\nLicense: GPL-3+\n", "/usr/share/common-licenses/GPL-3"}},
+    {"drevant-key",
+     "usr/share/doc/drevant-key/changelog.gz",
+     Expected::Gzip,
+     0,
+     {"drevant (" DREVANT_VERSION ") "}},
+    {"drevant-key",
+     "usr/share/doc/drevant-key/copyright",
+     Expected::Text,
+     0,
+     {"\nLicense: GPL-3+\n"}},
+    {"drevant-key",
+     "usr/share/doc/drevant-key/teacher-guide.md.gz",
+     Expected::Gzip,
+     0,
+     {"drevant-key"}},
 };
 
 void PrintTo(const Expected& e, std::ostream* os) {
-    *os << e.path;
+    *os << e.package << ": " << e.path;
 }
 
 class PackageFile : public DebianPackage, public ::testing::WithParamInterface<Expected> {};
 
 TEST_P(PackageFile, IsInstalledWhereDebianExpectsIt) {
     const Expected& e = GetParam();
-    const QString path = installed(QString::fromLatin1(e.path));
+    const bool student = QByteArray(e.package) == "drevant";
+    const QString path = (student ? installed : installedByTeacher)(QString::fromLatin1(e.path));
     const QFileInfo info(path);
-    ASSERT_TRUE(info.isFile()) << e.path << " is not in the package";
+    ASSERT_TRUE(info.isFile()) << e.path << " is not in the package " << e.package;
+    // Each file is in its own package only: the key never reaches the students' machines.
+    EXPECT_FALSE(
+        QFileInfo::exists((student ? installedByTeacher : installed)(QString::fromLatin1(e.path))))
+        << e.path << " is in both packages";
     EXPECT_TRUE(info.isExecutable() == (e.kind == Expected::Program)) << e.path;
     QByteArray text = bytesOf(path);
     switch (e.kind) {
@@ -192,24 +235,37 @@ INSTANTIATE_TEST_SUITE_P(DebianPackageContents, PackageFile, ::testing::ValuesIn
                                  .toStdString();
                          });
 
-TEST_F(DebianPackage, ControlFieldsDependOnQtAndWrapTheDescription) {
-    const Result fields = run(tool("dpkg-deb"), {QStringLiteral("-f"), s_deb});
+struct Control {
+    const char* package;
+    std::vector<const char*> libraries; // in Depends
+};
+
+class ControlFields : public DebianPackage, public ::testing::WithParamInterface<Control> {};
+
+TEST_P(ControlFields, DependOnQtAndWrapTheDescription) {
+    const Control& c = GetParam();
+    const QString deb = QByteArray(c.package) == "drevant" ? s_deb : s_keyDeb;
+    const Result fields = run(tool("dpkg-deb"), {QStringLiteral("-f"), deb});
     ASSERT_TRUE(succeeded(fields)) << fields.out.toStdString();
     const QString control = QString::fromUtf8(fields.out);
+    const QByteArray package = "Package: " + QByteArray(c.package) + "\n";
     for (const char* line :
-         {"Package: drevant\n", "Version: " DREVANT_VERSION "\n", "Section: education\n",
+         {package.constData(), "Version: " DREVANT_VERSION "\n", "Section: education\n",
           "Homepage: https://github.com/drevant/drevant\n"})
         EXPECT_TRUE(control.contains(QLatin1String(line))) << line << control.toStdString();
     // Found by dpkg-shlibdeps from the binaries, so the Qt libraries and the C library appear.
+    // Neither package depends on the other.
     const QString depends = control.section(QStringLiteral("Depends: "), 1).section(u'\n', 0, 0);
-    for (const char* library : {"libqt6widgets6", "libqt6gui6", "libqt6core6", "libc6"})
+    for (const char* library : c.libraries)
         EXPECT_TRUE(depends.contains(QLatin1String(library)))
             << library << ": " << depends.toStdString();
+    EXPECT_FALSE(depends.contains(QRegularExpression(QStringLiteral("\\bdrevant"))))
+        << depends.toStdString();
 
     // A short synopsis, then the extended description: every line indented, none too long
     // for a terminal, paragraphs separated by " .".
     const Result described =
-        run(tool("dpkg-deb"), {QStringLiteral("-f"), s_deb, QStringLiteral("Description")});
+        run(tool("dpkg-deb"), {QStringLiteral("-f"), deb, QStringLiteral("Description")});
     ASSERT_TRUE(succeeded(described)) << described.out.toStdString();
     const QStringList description =
         QString::fromUtf8(described.out).split(u'\n', Qt::SkipEmptyParts);
@@ -223,15 +279,24 @@ TEST_F(DebianPackage, ControlFieldsDependOnQtAndWrapTheDescription) {
     EXPECT_TRUE(description.contains(QStringLiteral(" ."))) << "one paragraph only";
 }
 
+INSTANTIATE_TEST_SUITE_P(
+    DebianPackages, ControlFields,
+    ::testing::Values(Control{"drevant", {"libqt6widgets6", "libqt6gui6", "libqt6core6", "libc6"}},
+                      Control{"drevant-key", {"libqt6gui6", "libqt6core6", "libc6"}}),
+    [](const auto& info) {
+        return QString::fromLatin1(info.param.package).remove(u'-').toStdString();
+    });
+
 TEST_F(DebianPackage, PassesLintianWithoutErrorsOrWarnings) {
     const QString lintian = requireTool("lintian");
     ASSERT_FALSE(lintian.isEmpty());
     // Overrides stay active (a check that cannot apply carries one with its reason); the
     // informational tags are listed for the log but do not fail the test.
-    const Result r = run(lintian,
-                         {QStringLiteral("--info"), QStringLiteral("--display-info"),
-                          QStringLiteral("--fail-on"), QStringLiteral("error,warning"), s_deb},
-                         480000);
+    const Result r =
+        run(lintian,
+            {QStringLiteral("--info"), QStringLiteral("--display-info"),
+             QStringLiteral("--fail-on"), QStringLiteral("error,warning"), s_deb, s_keyDeb},
+            600000);
     ASSERT_TRUE(r.finished) << r.out.toStdString();
     EXPECT_EQ(problemLines(r.out), QStringList()) << r.out.toStdString();
     EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
@@ -264,8 +329,8 @@ TEST_F(DebianPackage, MetainfoAndDesktopEntryValidateWithoutWarnings) {
 }
 
 TEST_F(DebianPackage, PackagedToolRunsAgainstTheSystemQt) {
-    const Result version =
-        run(installed(QStringLiteral("usr/bin/drevant-key")), {QStringLiteral("--version")});
+    const Result version = run(installedByTeacher(QStringLiteral("usr/bin/drevant-key")),
+                               {QStringLiteral("--version")});
     EXPECT_TRUE(succeeded(version)) << version.out.toStdString();
     EXPECT_TRUE(version.out.startsWith("drevant-key ")) << version.out.toStdString();
 }

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The POSIX file-system stand-ins some tests use (a FIFO, a file size limit for a full disk,
+// permission bits), each one small function; on Windows, which has none of them, the test
+// skips with the reason (DREVANT_SKIP_ON_WINDOWS) and the functions only report failure.
+
+#include <QFile>
+#include <QString>
+
+#include <csignal>
+#include <cstdint>
+
+#ifdef _WIN32
+#define DREVANT_SKIP_ON_WINDOWS(reason) GTEST_SKIP() << (reason)
+#else
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#define DREVANT_SKIP_ON_WINDOWS(reason) (void)0
+#endif
+
+namespace drevant::testing {
+
+#ifdef _WIN32
+inline constexpr bool IsWindows = true;
+#else
+inline constexpr bool IsWindows = false;
+#endif
+
+// Makes a FIFO at path; false where it cannot (and always on Windows).
+inline bool makeFifo(const QString& path) {
+#ifdef _WIN32
+    Q_UNUSED(path);
+    return false;
+#else
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+#endif
+}
+
+// The permission bits of a file (st_mode & 0777), or -1.
+inline int permissionBits(const QString& path) {
+#ifdef _WIN32
+    Q_UNUSED(path);
+    return -1;
+#else
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 0777) : -1;
+#endif
+}
+
+// Sets the permission bits of a file.
+inline bool setPermissionBits(const QString& path, int bits) {
+#ifdef _WIN32
+    Q_UNUSED(path);
+    Q_UNUSED(bits);
+    return false;
+#else
+    return ::chmod(QFile::encodeName(path).constData(), static_cast<mode_t>(bits)) == 0;
+#endif
+}
+
+// The longest file name (bytes) the folder's file system takes.
+inline long longestNameBytes(const QString& folder) {
+#ifdef _WIN32
+    Q_UNUSED(folder);
+    return 255;
+#else
+    return ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+#endif
+}
+
+// Runs `write` with the process's file size limit lowered to `bytes`, a stand-in for a full
+// disk: a write past it fails with "File too large" (SIGXFSZ is ignored meanwhile). The limit
+// is restored after. False, without running `write`, when the limit could not be set.
+template <typename Write> bool underFileSizeLimit(std::int64_t bytes, Write write) {
+#ifdef _WIN32
+    Q_UNUSED(bytes);
+    Q_UNUSED(write);
+    return false;
+#else
+    rlimit saved{};
+    if (getrlimit(RLIMIT_FSIZE, &saved) != 0)
+        return false;
+    rlimit small = saved;
+    small.rlim_cur = static_cast<rlim_t>(bytes);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    const bool limited = setrlimit(RLIMIT_FSIZE, &small) == 0;
+    if (limited)
+        write();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    return limited;
+#endif
+}
+
+} // namespace drevant::testing

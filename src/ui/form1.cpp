@@ -3,6 +3,8 @@
 
 #include "ui/applicationstyle.h"
 #include "ui/commandbutton.h"
+#include "ui/mirroring.h"
+#include "ui/textfit.h"
 #include "ui/twips.h"
 
 #include <QButtonGroup>
@@ -13,19 +15,21 @@ namespace drevant {
 
 Form1::Form1(DeclareVars& vars, RandomSource& random, Clock& clock, WindowHost& host)
     : m_form(vars, random, clock, host) {
-    setWindowTitle(QStringLiteral("Choose a titration"));
+    setWindowTitle(tr("Choose a titration"));
     setWindowIcon(applicationIcon());
     setFixedSize(twipsToPixels(2625), twipsToPixels(2100));
 
-    Simple = new QRadioButton(QStringLiteral("Simple System"), this);
+    Simple = new QRadioButton(tr("Simple System"), this);
     Simple->setGeometry(twipsRect(0, 120, 2295, 375));
-    Medium = new QRadioButton(QStringLiteral("Medium Difficulty"), this);
+    Medium = new QRadioButton(tr("Medium Difficulty"), this);
     Medium->setGeometry(twipsRect(0, 480, 2415, 375));
-    Complex = new QRadioButton(QStringLiteral("Complex System"), this);
+    Complex = new QRadioButton(tr("Complex System"), this);
     Complex->setGeometry(twipsRect(0, 840, 2415, 375));
-    InitialStart = new CommandButton(QStringLiteral("Begin"), this);
+    InitialStart = new CommandButton(tr("Begin"), this);
     InitialStart->setGeometry(twipsRect(0, 1440, 2415, 375));
     InitialStart->setDefault(true);
+    for (QRadioButton* option : {Simple, Medium, Complex})
+        fitCaption(*option);
 
     auto* group = new QButtonGroup(this); // exactly one level is selected at any time
     group->addButton(Simple);
@@ -33,12 +37,14 @@ Form1::Form1(DeclareVars& vars, RandomSource& random, Clock& clock, WindowHost& 
     group->addButton(Complex);
     Simple->setChecked(true);
 
-    const QString level = QStringLiteral("Level of difficulty of the unknown sample");
+    const QString level = tr("Level of difficulty of the unknown sample");
     for (QRadioButton* option : {Simple, Medium, Complex})
         option->setAccessibleDescription(level);
     InitialStart->setAccessibleDescription(
-        QStringLiteral("Makes up an unknown sample of the chosen level and opens the titration "
-                       "window."));
+        tr("Makes up an unknown sample of the chosen level and opens the titration "
+           "window."));
+
+    mirrorForRightToLeft(*this);
 
     setTabOrder(Simple, Medium);
     setTabOrder(Medium, Complex);

@@ -7,8 +7,10 @@
 #include "ui/burettedrain.h"
 #include "ui/commandbutton.h"
 #include "ui/curvesurface.h"
+#include "ui/mirroring.h"
 #include "ui/retainedsurface.h"
 #include "ui/settingscrollbar.h"
+#include "ui/textfit.h"
 #include "ui/twips.h"
 #include "ui/valuelabel.h"
 
@@ -33,6 +35,7 @@ QLabel* makeLabel(const QString& text, QWidget* parent, QRect geometry) {
     label->setGeometry(geometry);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    fitCaption(*label);
     return label;
 }
 
@@ -90,11 +93,10 @@ Form2::~Form2() = default;
 
 void Form2::buildControls() {
     Drevant = new BuretteButton(this);
-    Drevant->setText(QStringLiteral("Press to Drevant"));
+    Drevant->setText(tr("Press to Drevant"));
     Drevant->setGeometry(twipsRect(5160, 360, 2895, 8055));
-    Label1 = makeLabel(QStringLiteral("Titrant Normality"), this, twipsRect(240, 240, 1215, 375));
-    Label2 = makeLabel(QStringLiteral("Initial Sample Volume (mL)"), this,
-                       twipsRect(1560, 120, 975, 375));
+    Label1 = makeLabel(tr("Titrant Normality"), this, twipsRect(240, 240, 1215, 375));
+    Label2 = makeLabel(tr("Initial Sample Volume (mL)"), this, twipsRect(1560, 120, 975, 375));
     HScroll1 = makeScrollBar(this, twipsRect(360, 840, 975, 255), 0.001, NormalityScrollMin,
                              NormalityScrollMax, NormalityScrollStart, 10);
     Label4 = makeValueLabel(this, twipsRect(360, 600, 975, 255));
@@ -105,19 +107,21 @@ void Form2::buildControls() {
     MessageBox->setGeometry(twipsRect(240, 1200, 2895, 1815));
     MessageBox->setSurfaceFont(messagePanelFont());
     MessageBox->setFocusPolicy(Qt::StrongFocus); // a screen reader user can go and read it
-    ShowData = new CommandButton(QStringLiteral("Show Data"), this);
+    ShowData = new CommandButton(tr("Show Data"), this);
     ShowData->setGeometry(twipsRect(240, 3000, 2895, 375));
     DataGraph = new CurveSurface(this);
     DataGraph->setGeometry(twipsRect(120, 3360, 5000, 5000));
     DataGraph->setFocusPolicy(Qt::StrongFocus);
-    Start = new CommandButton(QStringLiteral("Start"), this);
+    Start = new CommandButton(tr("Start"), this);
     Start->setGeometry(twipsRect(3240, 480, 1815, 615));
-    ExportData = new CommandButton(QStringLiteral("Export Data"), this);
+    ExportData = new CommandButton(tr("Export Data"), this);
     ExportData->setGeometry(twipsRect(3240, 1200, 1815, 615));
-    Restart = new CommandButton(QStringLiteral("Start Titration Over"), this);
+    Restart = new CommandButton(tr("Start Titration Over"), this);
     Restart->setGeometry(twipsRect(3240, 1920, 1815, 615));
-    BeginAgain = new CommandButton(QStringLiteral("Begin Again With New Titration"), this);
+    BeginAgain = new CommandButton(tr("Begin Again With New Titration"), this);
     BeginAgain->setGeometry(twipsRect(3240, 2640, 1815, 615));
+
+    mirrorForRightToLeft(*this, {DataGraph, Drevant});
 
     for (QPushButton* b : {ShowData, Start, ExportData, Restart, BeginAgain})
         b->setAutoDefault(false);
@@ -126,31 +130,31 @@ void Form2::buildControls() {
         setTabOrder(order[i - 1], order[i]);
 
     // Names and descriptions for assistive technology; the captions stay as they are.
-    Drevant->setAccessibleName(QStringLiteral("Burette: hold to add titrant"));
+    Drevant->setAccessibleName(tr("Burette: hold to add titrant"));
     Label1->setBuddy(HScroll1);
     Label2->setBuddy(HScroll2);
-    HScroll1->setAccessibleName(QStringLiteral("Titrant normality (N)"));
-    HScroll2->setAccessibleName(QStringLiteral("Initial sample volume (mL)"));
+    HScroll1->setAccessibleName(tr("Titrant normality (N)"));
+    HScroll2->setAccessibleName(tr("Initial sample volume (mL)"));
     // The value labels keep their text as name (what a reader reads out), and say what it is.
-    Label4->setAccessibleDescription(QStringLiteral("Titrant normality (N)"));
-    Label5->setAccessibleDescription(QStringLiteral("Initial sample volume (mL)"));
-    MessageBox->setAccessibleName(QStringLiteral("Messages"));
-    DataGraph->setAccessibleName(QStringLiteral("Titration curve"));
+    Label4->setAccessibleDescription(tr("Titrant normality (N)"));
+    Label5->setAccessibleDescription(tr("Initial sample volume (mL)"));
+    MessageBox->setAccessibleName(tr("Messages"));
+    DataGraph->setAccessibleName(tr("Titration curve"));
     Start->setAccessibleDescription(
-        QStringLiteral("Computes the pH of the sample with no titrant, plots it as the first "
-                       "point, fixes normality and volume and unlocks the burette."));
-    ExportData->setAccessibleDescription(
-        QStringLiteral("Opens the dialog that saves the data to a file."));
+        tr("Computes the pH of the sample with no titrant, plots it as the first "
+           "point, fixes normality and volume and unlocks the burette."));
+    ExportData->setAccessibleDescription(tr("Opens the dialog that saves the data to a file."));
     Restart->setAccessibleDescription(
-        QStringLiteral("Clears the curve, the data and the messages; keeps the same sample."));
+        tr("Clears the curve, the data and the messages; keeps the same sample."));
     BeginAgain->setAccessibleDescription(
-        QStringLiteral("Closes this window and goes back to choosing a level for a new sample."));
+        tr("Closes this window and goes back to choosing a level for a new sample."));
 
     connect(HScroll1, &QScrollBar::valueChanged, this,
             [this](int v) { handle([this, v] { m_bench->HScroll1_Change(v); }); });
     connect(HScroll2, &QScrollBar::valueChanged, this,
             [this](int v) { handle([this, v] { m_bench->HScroll2_Change(v); }); });
-    connect(Start, &QPushButton::clicked, this, [this] { handle([this] { m_bench->Start_Click(); }); });
+    connect(Start, &QPushButton::clicked, this,
+            [this] { handle([this] { m_bench->Start_Click(); }); });
     connect(Restart, &QPushButton::clicked, this,
             [this] { handle([this] { m_bench->Restart_Click(); }); });
     connect(ShowData, &QPushButton::clicked, this,

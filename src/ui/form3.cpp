@@ -6,6 +6,7 @@
 #include "ui/drivelist.h"
 #include "ui/filelist.h"
 #include "ui/folderlist.h"
+#include "ui/mirroring.h"
 #include "ui/retainedsurface.h"
 #include "ui/twips.h"
 
@@ -77,7 +78,7 @@ Form3::Form3(DeclareVars& vars, RandomSource& random, ExportLocations locations)
 Form3::~Form3() = default;
 
 void Form3::buildControls() {
-    setWindowTitle(QStringLiteral("Export Data"));
+    setWindowTitle(tr("Export Data"));
     setWindowIcon(applicationIcon());
     setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
 
@@ -100,19 +101,21 @@ void Form3::buildControls() {
     Dir1->setGeometry(twipsRect(120, 840, 3495, 1440));
     File1 = new FileList(this);
     File1->setGeometry(twipsRect(120, 2280, 3495, 675));
-    Save = new CommandButton(QStringLiteral("Save"), this);
+    Save = new CommandButton(tr("Save"), this);
     Save->setGeometry(twipsRect(3840, 1440, 1455, 735));
-    CancelSave = new CommandButton(QStringLiteral("Cancel"), this);
+    CancelSave = new CommandButton(tr("Cancel"), this);
     CancelSave->setGeometry(twipsRect(3840, 2280, 1455, 735));
 
     // Names for assistive technology: each list by what it lists.
-    Text1->setAccessibleName(QStringLiteral("File name"));
-    Text1->setAccessibleDescription(QStringLiteral("Saved with .dat added when missing"));
-    Drive1->setAccessibleName(QStringLiteral("Drive"));
-    Drive1->setAccessibleDescription(QStringLiteral("Drive")); // a combo box says its value
-    Dir1->setAccessibleName(QStringLiteral("Folders"));
-    File1->setAccessibleName(QStringLiteral("Files (*.dat)"));
-    ClientArea->setAccessibleName(QStringLiteral("Saved paths and messages"));
+    Text1->setAccessibleName(tr("File name"));
+    Text1->setAccessibleDescription(tr("Saved with .dat added when missing"));
+    Drive1->setAccessibleName(tr("Drive"));
+    Drive1->setAccessibleDescription(tr("Drive")); // a combo box says its value
+    Dir1->setAccessibleName(tr("Folders"));
+    File1->setAccessibleName(tr("Files (*.dat)"));
+    ClientArea->setAccessibleName(tr("Saved paths and messages"));
+
+    mirrorForRightToLeft(*this);
 
     setTabOrder(Dir1, Drive1);
     setTabOrder(Drive1, File1);

@@ -21,10 +21,16 @@ RetainedSurface::RetainedSurface(QWidget* parent, Speech speech)
     clearImage();
 }
 
-void RetainedSurface::setSurfaceFont(const QFont& font) { m_font = font; }
+void RetainedSurface::setSurfaceFont(const QFont& font) {
+    m_font = font;
+}
 
-QColor RetainedSurface::background() const { return palette().color(QPalette::Base); }
-QColor RetainedSurface::foreground() const { return palette().color(QPalette::Text); }
+QColor RetainedSurface::background() const {
+    return palette().color(QPalette::Base);
+}
+QColor RetainedSurface::foreground() const {
+    return palette().color(QPalette::Text);
+}
 
 QPen RetainedSurface::pen() const {
     QPen p(foreground(), m_lineWidth);
@@ -44,7 +50,9 @@ void RetainedSurface::clearImage() {
     update();
 }
 
-void RetainedSurface::resizeEvent(QResizeEvent*) { fitImage(); }
+void RetainedSurface::resizeEvent(QResizeEvent*) {
+    fitImage();
+}
 
 QImage& RetainedSurface::fitImage() {
     // A window draws on its surfaces while it loads, before it is shown and before Qt has
@@ -92,10 +100,20 @@ double RetainedSurface::drawText(double x, double y, const QString& text) {
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(m_font);
     p.setPen(foreground());
-    const QPointF topLeft(x / TwipsPerPixel, y / TwipsPerPixel);
-    p.drawText(topLeft + QPointF(0, metrics.ascent()), text);
+    const double advance = metrics.horizontalAdvance(text);
+    if (layoutDirection() == Qt::RightToLeft) {
+        // A right-to-left window mirrors its printed text too: each piece at the mirror place
+        // of its print position, read from the right (the graph keeps its written direction).
+        p.setLayoutDirection(Qt::RightToLeft);
+        const double left = QWidget::width() - x / TwipsPerPixel - advance;
+        p.drawText(QRectF(left, y / TwipsPerPixel, advance + 1, metrics.height()),
+                   Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+    } else {
+        const QPointF topLeft(x / TwipsPerPixel, y / TwipsPerPixel);
+        p.drawText(topLeft + QPointF(0, metrics.ascent()), text);
+    }
     update();
-    const double width = metrics.horizontalAdvance(text) * TwipsPerPixel;
+    const double width = advance * TwipsPerPixel;
     const QString before = m_speaksPrintedText ? m_printed.text() : QString();
     m_printed.setLineHeight(lineHeight());
     m_printed.add(x, y, width, text);

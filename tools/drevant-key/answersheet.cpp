@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "answersheet.h"
+#include "answerwords.h"
 
 #include "names.h"
 
@@ -100,7 +101,7 @@ ReportedValue reportedValue(const QString& cell) {
     v.text = cell.trimmed();
     if (v.text.isEmpty())
         return v;
-    if (v.text.compare(QLatin1String("strong"), Qt::CaseInsensitive) == 0) {
+    if (isStrongWord(v.text)) {
         v.strong = true;
         return v;
     }

@@ -10,6 +10,7 @@
 
 #include "export/exportfilereader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -78,7 +79,9 @@ private:
     bool flushed() {
         if (m_out.flush())
             return true;
-        m_err << "drevant-key: cannot write the output: " << m_out.failure() << '\n';
+        m_err << "drevant-key: "
+              << QCoreApplication::translate("KeyTool", "cannot write the output: ")
+              << m_out.failure() << '\n';
         m_err.flush();
         return false;
     }
@@ -96,8 +99,13 @@ int Run::inputs() {
         bare.push_back(isBareKey(input));
         if (bare.back() && !m_options.normality &&
             (m_options.mode == OutputMode::Curve || needsGui(m_options))) {
-            m_err << "drevant-key: the bare key " << shownName(input)
-                  << " needs --normality N and --volume-ml V for a curve or plot\n";
+            m_err << "drevant-key: "
+                  << QCoreApplication::translate(
+                         "KeyTool",
+                         "the bare key %1 needs --normality N and --volume-ml V for a curve "
+                         "or plot")
+                         .arg(shownName(input))
+                  << '\n';
             return ExitUsage;
         }
     }
@@ -108,7 +116,10 @@ int Run::inputs() {
         }
     }
     if (m_options.plotDir && !QDir().mkpath(*m_options.plotDir)) {
-        m_err << "drevant-key: cannot create the folder " << shownName(*m_options.plotDir) << '\n';
+        m_err << "drevant-key: "
+              << QCoreApplication::translate("KeyTool", "cannot create the folder %1")
+                     .arg(shownName(*m_options.plotDir))
+              << '\n';
         return ExitUsage;
     }
 
@@ -282,7 +293,9 @@ int runKeyTool(const KeyToolOptions& options, TextOutput& out, TextOutput& err) 
         }
     }
     if (!out.flush()) {
-        err << "drevant-key: cannot write the output: " << out.failure() << '\n';
+        err << "drevant-key: "
+            << QCoreApplication::translate("KeyTool", "cannot write the output: ") << out.failure()
+            << '\n';
         err.flush();
         return ExitSomeFailed;
     }

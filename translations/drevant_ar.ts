@@ -192,10 +192,6 @@
         <source>, after the export </source>
         <translation>، بعد التصدير </translation>
     </message>
-    <message>
-        <source> to </source>
-        <translation> إلى </translation>
-    </message>
 </context>
 <context>
     <name>KeyTool</name>
@@ -206,10 +202,6 @@
     <message>
         <source>the bare key %1 needs --normality N and --volume-ml V for a curve or plot</source>
         <translation>المفتاح المجرد %1 يحتاج إلى --normality N و--volume-ml V لرسم منحنى أو مخطط</translation>
-    </message>
-    <message>
-        <source>cannot create the folder %1</source>
-        <translation>تعذّر إنشاء المجلد %1</translation>
     </message>
 </context>
 <context>
@@ -301,6 +293,13 @@
     </message>
 </context>
 <context>
+    <name>drevant::ExportDialog</name>
+    <message>
+        <source>Saved %1 in %2</source>
+        <translation>حُفظ %1 في %2</translation>
+    </message>
+</context>
+<context>
     <name>drevant::Form1</name>
     <message>
         <source>Choose a titration</source>
@@ -329,6 +328,18 @@
     <message>
         <source>Makes up an unknown sample of the chosen level and opens the titration window.</source>
         <translation>يُنشئ عينة مجهولة بالمستوى المختار ويفتح نافذة المعايرة.</translation>
+    </message>
+    <message>
+        <source>One acid in the unknown sample.</source>
+        <translation>حمض واحد في العينة المجهولة.</translation>
+    </message>
+    <message>
+        <source>Two acids in the unknown sample.</source>
+        <translation>حمضان في العينة المجهولة.</translation>
+    </message>
+    <message>
+        <source>A mixture of acids, one of them strong, in the unknown sample.</source>
+        <translation>خليط من الأحماض، أحدها قوي، في العينة المجهولة.</translation>
     </message>
 </context>
 <context>
@@ -401,6 +412,34 @@
         <source>Closes this window and goes back to choosing a level for a new sample.</source>
         <translation>يغلق هذه النافذة ويعود إلى اختيار مستوى لعينة جديدة.</translation>
     </message>
+    <message>
+        <source>Hold down to let titrant flow: 1 mL per second, at least 0.1 mL a press, up to 20 mL. Locked until Start.</source>
+        <translation>اضغط مع الاستمرار ليتدفق المعاير: 1 mL في الثانية، و0.1 mL على الأقل في كل ضغطة، حتى 20 mL. مقفلة حتى «بدء».</translation>
+    </message>
+    <message>
+        <source>Titrant normality (N), 0.001 to 0.5: set it before Start.</source>
+        <translation>عيارية المعاير (N)، من 0.001 إلى 0.5: اضبطها قبل «بدء».</translation>
+    </message>
+    <message>
+        <source>Initial sample volume (mL), 1 to 1000: set it before Start.</source>
+        <translation>الحجم الابتدائي للعينة (mL)، من 1 إلى 1000: اضبطه قبل «بدء».</translation>
+    </message>
+    <message>
+        <source>Messages: the reading after each release, or a page of data.</source>
+        <translation>الرسائل: القراءة بعد كل إفلات، أو صفحة من البيانات.</translation>
+    </message>
+    <message>
+        <source>Shows the logged points in the message panel, seven a page.</source>
+        <translation>يعرض النقاط المسجلة في لوحة الرسائل، سبعًا في كل صفحة.</translation>
+    </message>
+    <message>
+        <source>Titration curve: pH against the volume of titrant. Point at a marker, or use the arrows here, to read its volume and pH.</source>
+        <translation>منحنى المعايرة: pH مقابل حجم المعاير. أشر إلى علامة، أو استخدم الأسهم هنا، لقراءة حجمها وpH.</translation>
+    </message>
+    <message>
+        <source>Press Start first.</source>
+        <translation>اضغط «بدء» أولًا.</translation>
+    </message>
 </context>
 <context>
     <name>drevant::Form3</name>
@@ -439,6 +478,49 @@
     <message>
         <source>Saved paths and messages</source>
         <translation>المسارات المحفوظة والرسائل</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name: type it over *.dat; .dat is added when missing, and a name starting with * is saved as Drevant.dat. Enter saves.</source>
+        <translation>اسم الملف: اكتبه مكان *.dat؛ تُضاف .dat إن لم تكن موجودة، ويُحفظ الاسم الذي يبدأ بـ * باسم Drevant.dat. يحفظ Enter.</translation>
+    </message>
+    <message>
+        <source>The drive to save on.</source>
+        <translation>محرك الأقراص الذي يُحفظ عليه.</translation>
+    </message>
+    <message>
+        <source>The folder to save in: double-click or Enter opens a folder.</source>
+        <translation>المجلد الذي يُحفظ فيه: النقر المزدوج أو Enter يفتح مجلدًا.</translation>
+    </message>
+    <message>
+        <source>The .dat files already in the folder: a click copies a name.</source>
+        <translation>ملفات .dat الموجودة في المجلد: نقرة تنسخ الاسم.</translation>
+    </message>
+    <message>
+        <source>Writes the data to the file and closes the dialog.</source>
+        <translation>يكتب البيانات في الملف ويغلق مربع الحوار.</translation>
+    </message>
+    <message>
+        <source>Closes the dialog without saving.</source>
+        <translation>يغلق مربع الحوار دون حفظ.</translation>
+    </message>
+    <message>
+        <source>The path of each save, and why a save failed.</source>
+        <translation>مسار كل حفظ، وسبب فشل الحفظ.</translation>
+    </message>
+</context>
+<context>
+    <name>drevant::HelpWindow</name>
+    <message>
+        <source>Drevant Help</source>
+        <translation>تعليمات Drevant</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;A titration&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Choose a level and press &lt;b&gt;Begin&lt;/b&gt;: an unknown sample is made up.&lt;/li&gt;&lt;li&gt;Set the titrant&apos;s normality and the sample&apos;s volume with the scroll bars.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Start&lt;/b&gt;: the first point, with no titrant, is plotted.&lt;/li&gt;&lt;li&gt;Hold the burette down: titrant flows at 1 mL per second, at least 0.1 mL a press, up to 20 mL. Each release prints the reading and plots a point.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Show Data&lt;/b&gt; lists the points, seven a page; &lt;b&gt;Export Data&lt;/b&gt; saves them.&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;Keys&lt;/h3&gt;&lt;p&gt;Tab and Shift+Tab move between controls; Space presses a button; hold Space on the burette to add titrant. The arrows, Page Up/Down, Home and End move a scroll bar. On the graph the arrows go from point to point. Ctrl+Plus and Ctrl+Minus zoom a window, Ctrl+0 goes back to 100 %; a window can also be resized or maximised. F1 opens this help.&lt;/p&gt;&lt;h3&gt;The export file&lt;/h3&gt;&lt;p&gt;The file (name.dat) holds the titrant&apos;s normality, the sample&apos;s volume and every point (volume in litres and pH), with a key for your teacher, who checks the hand-in with it. A name typed in the box replaces the pattern *.dat; .dat is added when missing; after the save the message panel says where the file went.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;معايرة&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;اختر مستوى واضغط &lt;b&gt;ابدأ&lt;/b&gt;: تُنشأ عينة مجهولة.&lt;/li&gt;&lt;li&gt;اضبط عيارية المعاير وحجم العينة بأشرطة التمرير.&lt;/li&gt;&lt;li&gt;اضغط &lt;b&gt;بدء&lt;/b&gt;: تُرسم النقطة الأولى، دون معاير.&lt;/li&gt;&lt;li&gt;اضغط على السحاحة مع الاستمرار: يتدفق المعاير بمعدل 1 mL في الثانية، و0.1 mL على الأقل في كل ضغطة، حتى 20 mL. كل إفلات يعرض القراءة ويرسم نقطة.&lt;/li&gt;&lt;li&gt;&lt;b&gt;عرض البيانات&lt;/b&gt; يسرد النقاط، سبعًا في كل صفحة؛ و&lt;b&gt;تصدير البيانات&lt;/b&gt; يحفظها.&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;المفاتيح&lt;/h3&gt;&lt;p&gt;ينتقل Tab وShift+Tab بين عناصر التحكم؛ والمسافة تضغط زرًا؛ والضغط المستمر على المسافة فوق السحاحة يضيف المعاير. الأسهم وPage Up/Down وHome وEnd تحرّك شريط التمرير. وعلى المنحنى تنتقل الأسهم من نقطة إلى نقطة. يكبّر Ctrl+زائد ويصغّر Ctrl+ناقص النافذة، ويعيدها Ctrl+0 إلى 100%؛ ويمكن أيضًا تغيير حجم النافذة أو تكبيرها. يفتح F1 هذه التعليمات.&lt;/p&gt;&lt;h3&gt;ملف التصدير&lt;/h3&gt;&lt;p&gt;يحوي الملف (الاسم.dat) عيارية المعاير وحجم العينة وكل نقطة (الحجم باللتر وpH)، مع مفتاح لمعلّمك يتحقق به من العمل المسلَّم. الاسم المكتوب في المربع يحل محل النمط *.dat؛ وتُضاف .dat إن لم تكن موجودة؛ وبعد الحفظ تبيّن لوحة الرسائل أين ذهب الملف.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;hr&gt;&lt;p&gt;Drevant %1. Licensed under the GNU General Public License, version 3 or later; it comes with no warranty.&lt;/p&gt;</source>
+        <translation>&lt;hr&gt;&lt;p&gt;Drevant %1. مرخَّص بموجب رخصة GNU العمومية، الإصدار 3 أو أحدث؛ ولا يأتي بأي ضمان.&lt;/p&gt;</translation>
     </message>
 </context>
 </TS>

@@ -192,10 +192,6 @@
         <source>, after the export </source>
         <translation>, nach dem Export </translation>
     </message>
-    <message>
-        <source> to </source>
-        <translation> bis </translation>
-    </message>
 </context>
 <context>
     <name>KeyTool</name>
@@ -206,10 +202,6 @@
     <message>
         <source>the bare key %1 needs --normality N and --volume-ml V for a curve or plot</source>
         <translation>der bloße Schlüssel %1 braucht --normality N und --volume-ml V für eine Kurve oder einen Plot</translation>
-    </message>
-    <message>
-        <source>cannot create the folder %1</source>
-        <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
 </context>
 <context>
@@ -301,6 +293,13 @@
     </message>
 </context>
 <context>
+    <name>drevant::ExportDialog</name>
+    <message>
+        <source>Saved %1 in %2</source>
+        <translation>%1 gespeichert in %2</translation>
+    </message>
+</context>
+<context>
     <name>drevant::Form1</name>
     <message>
         <source>Choose a titration</source>
@@ -329,6 +328,18 @@
     <message>
         <source>Makes up an unknown sample of the chosen level and opens the titration window.</source>
         <translation>Erzeugt eine unbekannte Probe des gewählten Schwierigkeitsgrads und öffnet das Titrationsfenster.</translation>
+    </message>
+    <message>
+        <source>One acid in the unknown sample.</source>
+        <translation>Eine Säure in der unbekannten Probe.</translation>
+    </message>
+    <message>
+        <source>Two acids in the unknown sample.</source>
+        <translation>Zwei Säuren in der unbekannten Probe.</translation>
+    </message>
+    <message>
+        <source>A mixture of acids, one of them strong, in the unknown sample.</source>
+        <translation>Ein Gemisch von Säuren, darunter eine starke, in der unbekannten Probe.</translation>
     </message>
 </context>
 <context>
@@ -401,6 +412,34 @@
         <source>Closes this window and goes back to choosing a level for a new sample.</source>
         <translation>Schließt dieses Fenster und kehrt zur Wahl des Schwierigkeitsgrads für eine neue Probe zurück.</translation>
     </message>
+    <message>
+        <source>Hold down to let titrant flow: 1 mL per second, at least 0.1 mL a press, up to 20 mL. Locked until Start.</source>
+        <translation>Gedrückt halten, damit Maßlösung fließt: 1 mL pro Sekunde, mindestens 0,1 mL pro Druck, bis 20 mL. Gesperrt bis „Start“.</translation>
+    </message>
+    <message>
+        <source>Titrant normality (N), 0.001 to 0.5: set it before Start.</source>
+        <translation>Normalität der Maßlösung (N), 0,001 bis 0,5: vor „Start“ einstellen.</translation>
+    </message>
+    <message>
+        <source>Initial sample volume (mL), 1 to 1000: set it before Start.</source>
+        <translation>Anfangsvolumen der Probe (mL), 1 bis 1000: vor „Start“ einstellen.</translation>
+    </message>
+    <message>
+        <source>Messages: the reading after each release, or a page of data.</source>
+        <translation>Meldungen: der Stand nach jedem Loslassen oder eine Seite Daten.</translation>
+    </message>
+    <message>
+        <source>Shows the logged points in the message panel, seven a page.</source>
+        <translation>Zeigt die Messpunkte im Meldungsfeld, sieben pro Seite.</translation>
+    </message>
+    <message>
+        <source>Titration curve: pH against the volume of titrant. Point at a marker, or use the arrows here, to read its volume and pH.</source>
+        <translation>Titrationskurve: pH gegen das Volumen der Maßlösung. Auf einen Punkt zeigen oder hier die Pfeiltasten benutzen, um Volumen und pH abzulesen.</translation>
+    </message>
+    <message>
+        <source>Press Start first.</source>
+        <translation>Zuerst „Start“ drücken.</translation>
+    </message>
 </context>
 <context>
     <name>drevant::Form3</name>
@@ -439,6 +478,49 @@
     <message>
         <source>Saved paths and messages</source>
         <translation>Gespeicherte Pfade und Meldungen</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name: type it over *.dat; .dat is added when missing, and a name starting with * is saved as Drevant.dat. Enter saves.</source>
+        <translation>Der Dateiname: über *.dat tippen; .dat wird ergänzt, wenn es fehlt, und ein Name, der mit * beginnt, wird als Drevant.dat gespeichert. Eingabe speichert.</translation>
+    </message>
+    <message>
+        <source>The drive to save on.</source>
+        <translation>Das Laufwerk, auf dem gespeichert wird.</translation>
+    </message>
+    <message>
+        <source>The folder to save in: double-click or Enter opens a folder.</source>
+        <translation>Der Ordner, in dem gespeichert wird: Doppelklick oder Eingabe öffnet einen Ordner.</translation>
+    </message>
+    <message>
+        <source>The .dat files already in the folder: a click copies a name.</source>
+        <translation>Die .dat-Dateien, die schon im Ordner sind: ein Klick übernimmt den Namen.</translation>
+    </message>
+    <message>
+        <source>Writes the data to the file and closes the dialog.</source>
+        <translation>Schreibt die Daten in die Datei und schließt den Dialog.</translation>
+    </message>
+    <message>
+        <source>Closes the dialog without saving.</source>
+        <translation>Schließt den Dialog ohne zu speichern.</translation>
+    </message>
+    <message>
+        <source>The path of each save, and why a save failed.</source>
+        <translation>Der Pfad jeder Speicherung und warum eine Speicherung fehlschlug.</translation>
+    </message>
+</context>
+<context>
+    <name>drevant::HelpWindow</name>
+    <message>
+        <source>Drevant Help</source>
+        <translation>Drevant-Hilfe</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;A titration&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Choose a level and press &lt;b&gt;Begin&lt;/b&gt;: an unknown sample is made up.&lt;/li&gt;&lt;li&gt;Set the titrant&apos;s normality and the sample&apos;s volume with the scroll bars.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Start&lt;/b&gt;: the first point, with no titrant, is plotted.&lt;/li&gt;&lt;li&gt;Hold the burette down: titrant flows at 1 mL per second, at least 0.1 mL a press, up to 20 mL. Each release prints the reading and plots a point.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Show Data&lt;/b&gt; lists the points, seven a page; &lt;b&gt;Export Data&lt;/b&gt; saves them.&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;Keys&lt;/h3&gt;&lt;p&gt;Tab and Shift+Tab move between controls; Space presses a button; hold Space on the burette to add titrant. The arrows, Page Up/Down, Home and End move a scroll bar. On the graph the arrows go from point to point. Ctrl+Plus and Ctrl+Minus zoom a window, Ctrl+0 goes back to 100 %; a window can also be resized or maximised. F1 opens this help.&lt;/p&gt;&lt;h3&gt;The export file&lt;/h3&gt;&lt;p&gt;The file (name.dat) holds the titrant&apos;s normality, the sample&apos;s volume and every point (volume in litres and pH), with a key for your teacher, who checks the hand-in with it. A name typed in the box replaces the pattern *.dat; .dat is added when missing; after the save the message panel says where the file went.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Eine Titration&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Schwierigkeitsgrad wählen und &lt;b&gt;Beginnen&lt;/b&gt; drücken: eine unbekannte Probe wird erzeugt.&lt;/li&gt;&lt;li&gt;Normalität der Maßlösung und Volumen der Probe mit den Schiebereglern einstellen.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Start&lt;/b&gt; drücken: der erste Punkt, ohne Maßlösung, wird eingezeichnet.&lt;/li&gt;&lt;li&gt;Die Bürette gedrückt halten: Maßlösung fließt mit 1 mL pro Sekunde, mindestens 0,1 mL pro Druck, bis 20 mL. Jedes Loslassen zeigt den Stand und zeichnet einen Punkt ein.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Daten anzeigen&lt;/b&gt; listet die Punkte, sieben pro Seite; &lt;b&gt;Daten exportieren&lt;/b&gt; speichert sie.&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;Tasten&lt;/h3&gt;&lt;p&gt;Tab und Umschalt+Tab wechseln zwischen den Bedienelementen; die Leertaste drückt eine Schaltfläche; Leertaste auf der Bürette halten gibt Maßlösung zu. Pfeiltasten, Bild auf/ab, Pos1 und Ende bewegen einen Schieberegler. In der Kurve gehen die Pfeiltasten von Punkt zu Punkt. Strg+Plus und Strg+Minus vergrößern und verkleinern ein Fenster, Strg+0 stellt 100 % wieder her; ein Fenster lässt sich auch in der Größe ändern oder maximieren. F1 öffnet diese Hilfe.&lt;/p&gt;&lt;h3&gt;Die Exportdatei&lt;/h3&gt;&lt;p&gt;Die Datei (name.dat) enthält die Normalität der Maßlösung, das Volumen der Probe und jeden Punkt (Volumen in Litern und pH), dazu einen Schlüssel für Ihre Lehrkraft, die die Abgabe damit prüft. Ein im Feld getippter Name ersetzt das Muster *.dat; .dat wird ergänzt, wenn es fehlt; nach dem Speichern zeigt das Meldungsfeld, wohin die Datei gespeichert wurde.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;hr&gt;&lt;p&gt;Drevant %1. Licensed under the GNU General Public License, version 3 or later; it comes with no warranty.&lt;/p&gt;</source>
+        <translation>&lt;hr&gt;&lt;p&gt;Drevant %1. Lizenziert unter der GNU General Public License, Version 3 oder später; ohne jede Gewährleistung.&lt;/p&gt;</translation>
     </message>
 </context>
 </TS>

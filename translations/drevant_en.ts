@@ -192,10 +192,6 @@
         <source>, after the export </source>
         <translation>, after the export </translation>
     </message>
-    <message>
-        <source> to </source>
-        <translation> to </translation>
-    </message>
 </context>
 <context>
     <name>KeyTool</name>
@@ -206,10 +202,6 @@
     <message>
         <source>the bare key %1 needs --normality N and --volume-ml V for a curve or plot</source>
         <translation>the bare key %1 needs --normality N and --volume-ml V for a curve or plot</translation>
-    </message>
-    <message>
-        <source>cannot create the folder %1</source>
-        <translation>cannot create the folder %1</translation>
     </message>
 </context>
 <context>
@@ -301,6 +293,13 @@
     </message>
 </context>
 <context>
+    <name>drevant::ExportDialog</name>
+    <message>
+        <source>Saved %1 in %2</source>
+        <translation>Saved %1 in %2</translation>
+    </message>
+</context>
+<context>
     <name>drevant::Form1</name>
     <message>
         <source>Choose a titration</source>
@@ -329,6 +328,18 @@
     <message>
         <source>Makes up an unknown sample of the chosen level and opens the titration window.</source>
         <translation>Makes up an unknown sample of the chosen level and opens the titration window.</translation>
+    </message>
+    <message>
+        <source>One acid in the unknown sample.</source>
+        <translation>One acid in the unknown sample.</translation>
+    </message>
+    <message>
+        <source>Two acids in the unknown sample.</source>
+        <translation>Two acids in the unknown sample.</translation>
+    </message>
+    <message>
+        <source>A mixture of acids, one of them strong, in the unknown sample.</source>
+        <translation>A mixture of acids, one of them strong, in the unknown sample.</translation>
     </message>
 </context>
 <context>
@@ -401,6 +412,34 @@
         <source>Closes this window and goes back to choosing a level for a new sample.</source>
         <translation>Closes this window and goes back to choosing a level for a new sample.</translation>
     </message>
+    <message>
+        <source>Hold down to let titrant flow: 1 mL per second, at least 0.1 mL a press, up to 20 mL. Locked until Start.</source>
+        <translation>Hold down to let titrant flow: 1 mL per second, at least 0.1 mL a press, up to 20 mL. Locked until Start.</translation>
+    </message>
+    <message>
+        <source>Titrant normality (N), 0.001 to 0.5: set it before Start.</source>
+        <translation>Titrant normality (N), 0.001 to 0.5: set it before Start.</translation>
+    </message>
+    <message>
+        <source>Initial sample volume (mL), 1 to 1000: set it before Start.</source>
+        <translation>Initial sample volume (mL), 1 to 1000: set it before Start.</translation>
+    </message>
+    <message>
+        <source>Messages: the reading after each release, or a page of data.</source>
+        <translation>Messages: the reading after each release, or a page of data.</translation>
+    </message>
+    <message>
+        <source>Shows the logged points in the message panel, seven a page.</source>
+        <translation>Shows the logged points in the message panel, seven a page.</translation>
+    </message>
+    <message>
+        <source>Titration curve: pH against the volume of titrant. Point at a marker, or use the arrows here, to read its volume and pH.</source>
+        <translation>Titration curve: pH against the volume of titrant. Point at a marker, or use the arrows here, to read its volume and pH.</translation>
+    </message>
+    <message>
+        <source>Press Start first.</source>
+        <translation>Press Start first.</translation>
+    </message>
 </context>
 <context>
     <name>drevant::Form3</name>
@@ -439,6 +478,49 @@
     <message>
         <source>Saved paths and messages</source>
         <translation>Saved paths and messages</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name: type it over *.dat; .dat is added when missing, and a name starting with * is saved as Drevant.dat. Enter saves.</source>
+        <translation>The file&apos;s name: type it over *.dat; .dat is added when missing, and a name starting with * is saved as Drevant.dat. Enter saves.</translation>
+    </message>
+    <message>
+        <source>The drive to save on.</source>
+        <translation>The drive to save on.</translation>
+    </message>
+    <message>
+        <source>The folder to save in: double-click or Enter opens a folder.</source>
+        <translation>The folder to save in: double-click or Enter opens a folder.</translation>
+    </message>
+    <message>
+        <source>The .dat files already in the folder: a click copies a name.</source>
+        <translation>The .dat files already in the folder: a click copies a name.</translation>
+    </message>
+    <message>
+        <source>Writes the data to the file and closes the dialog.</source>
+        <translation>Writes the data to the file and closes the dialog.</translation>
+    </message>
+    <message>
+        <source>Closes the dialog without saving.</source>
+        <translation>Closes the dialog without saving.</translation>
+    </message>
+    <message>
+        <source>The path of each save, and why a save failed.</source>
+        <translation>The path of each save, and why a save failed.</translation>
+    </message>
+</context>
+<context>
+    <name>drevant::HelpWindow</name>
+    <message>
+        <source>Drevant Help</source>
+        <translation>Drevant Help</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;A titration&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Choose a level and press &lt;b&gt;Begin&lt;/b&gt;: an unknown sample is made up.&lt;/li&gt;&lt;li&gt;Set the titrant&apos;s normality and the sample&apos;s volume with the scroll bars.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Start&lt;/b&gt;: the first point, with no titrant, is plotted.&lt;/li&gt;&lt;li&gt;Hold the burette down: titrant flows at 1 mL per second, at least 0.1 mL a press, up to 20 mL. Each release prints the reading and plots a point.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Show Data&lt;/b&gt; lists the points, seven a page; &lt;b&gt;Export Data&lt;/b&gt; saves them.&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;Keys&lt;/h3&gt;&lt;p&gt;Tab and Shift+Tab move between controls; Space presses a button; hold Space on the burette to add titrant. The arrows, Page Up/Down, Home and End move a scroll bar. On the graph the arrows go from point to point. Ctrl+Plus and Ctrl+Minus zoom a window, Ctrl+0 goes back to 100 %; a window can also be resized or maximised. F1 opens this help.&lt;/p&gt;&lt;h3&gt;The export file&lt;/h3&gt;&lt;p&gt;The file (name.dat) holds the titrant&apos;s normality, the sample&apos;s volume and every point (volume in litres and pH), with a key for your teacher, who checks the hand-in with it. A name typed in the box replaces the pattern *.dat; .dat is added when missing; after the save the message panel says where the file went.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;A titration&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Choose a level and press &lt;b&gt;Begin&lt;/b&gt;: an unknown sample is made up.&lt;/li&gt;&lt;li&gt;Set the titrant&apos;s normality and the sample&apos;s volume with the scroll bars.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Start&lt;/b&gt;: the first point, with no titrant, is plotted.&lt;/li&gt;&lt;li&gt;Hold the burette down: titrant flows at 1 mL per second, at least 0.1 mL a press, up to 20 mL. Each release prints the reading and plots a point.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Show Data&lt;/b&gt; lists the points, seven a page; &lt;b&gt;Export Data&lt;/b&gt; saves them.&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;Keys&lt;/h3&gt;&lt;p&gt;Tab and Shift+Tab move between controls; Space presses a button; hold Space on the burette to add titrant. The arrows, Page Up/Down, Home and End move a scroll bar. On the graph the arrows go from point to point. Ctrl+Plus and Ctrl+Minus zoom a window, Ctrl+0 goes back to 100 %; a window can also be resized or maximised. F1 opens this help.&lt;/p&gt;&lt;h3&gt;The export file&lt;/h3&gt;&lt;p&gt;The file (name.dat) holds the titrant&apos;s normality, the sample&apos;s volume and every point (volume in litres and pH), with a key for your teacher, who checks the hand-in with it. A name typed in the box replaces the pattern *.dat; .dat is added when missing; after the save the message panel says where the file went.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;hr&gt;&lt;p&gt;Drevant %1. Licensed under the GNU General Public License, version 3 or later; it comes with no warranty.&lt;/p&gt;</source>
+        <translation>&lt;hr&gt;&lt;p&gt;Drevant %1. Licensed under the GNU General Public License, version 3 or later; it comes with no warranty.&lt;/p&gt;</translation>
     </message>
 </context>
 </TS>

@@ -192,10 +192,6 @@
         <source>, after the export </source>
         <translation>, tras la exportación </translation>
     </message>
-    <message>
-        <source> to </source>
-        <translation> a </translation>
-    </message>
 </context>
 <context>
     <name>KeyTool</name>
@@ -206,10 +202,6 @@
     <message>
         <source>the bare key %1 needs --normality N and --volume-ml V for a curve or plot</source>
         <translation>la clave sola %1 necesita --normality N y --volume-ml V para una curva o un gráfico</translation>
-    </message>
-    <message>
-        <source>cannot create the folder %1</source>
-        <translation>no se puede crear la carpeta %1</translation>
     </message>
 </context>
 <context>
@@ -301,6 +293,13 @@
     </message>
 </context>
 <context>
+    <name>drevant::ExportDialog</name>
+    <message>
+        <source>Saved %1 in %2</source>
+        <translation>%1 guardado en %2</translation>
+    </message>
+</context>
+<context>
     <name>drevant::Form1</name>
     <message>
         <source>Choose a titration</source>
@@ -329,6 +328,18 @@
     <message>
         <source>Makes up an unknown sample of the chosen level and opens the titration window.</source>
         <translation>Genera una muestra desconocida del nivel elegido y abre la ventana de titulación.</translation>
+    </message>
+    <message>
+        <source>One acid in the unknown sample.</source>
+        <translation>Un ácido en la muestra desconocida.</translation>
+    </message>
+    <message>
+        <source>Two acids in the unknown sample.</source>
+        <translation>Dos ácidos en la muestra desconocida.</translation>
+    </message>
+    <message>
+        <source>A mixture of acids, one of them strong, in the unknown sample.</source>
+        <translation>Una mezcla de ácidos, uno de ellos fuerte, en la muestra desconocida.</translation>
     </message>
 </context>
 <context>
@@ -401,6 +412,34 @@
         <source>Closes this window and goes back to choosing a level for a new sample.</source>
         <translation>Cierra esta ventana y vuelve a la elección del nivel para una nueva muestra.</translation>
     </message>
+    <message>
+        <source>Hold down to let titrant flow: 1 mL per second, at least 0.1 mL a press, up to 20 mL. Locked until Start.</source>
+        <translation>Mantenga pulsado para que fluya el titulante: 1 mL por segundo, al menos 0,1 mL por pulsación, hasta 20 mL. Bloqueada hasta «Iniciar».</translation>
+    </message>
+    <message>
+        <source>Titrant normality (N), 0.001 to 0.5: set it before Start.</source>
+        <translation>Normalidad del titulante (N), de 0,001 a 0,5: fíjela antes de «Iniciar».</translation>
+    </message>
+    <message>
+        <source>Initial sample volume (mL), 1 to 1000: set it before Start.</source>
+        <translation>Volumen inicial de la muestra (mL), de 1 a 1000: fíjelo antes de «Iniciar».</translation>
+    </message>
+    <message>
+        <source>Messages: the reading after each release, or a page of data.</source>
+        <translation>Mensajes: la lectura tras cada liberación, o una página de datos.</translation>
+    </message>
+    <message>
+        <source>Shows the logged points in the message panel, seven a page.</source>
+        <translation>Muestra los puntos registrados en el panel de mensajes, siete por página.</translation>
+    </message>
+    <message>
+        <source>Titration curve: pH against the volume of titrant. Point at a marker, or use the arrows here, to read its volume and pH.</source>
+        <translation>Curva de titulación: pH frente al volumen de titulante. Señale un punto, o use aquí las flechas, para leer su volumen y su pH.</translation>
+    </message>
+    <message>
+        <source>Press Start first.</source>
+        <translation>Pulse primero «Iniciar».</translation>
+    </message>
 </context>
 <context>
     <name>drevant::Form3</name>
@@ -439,6 +478,49 @@
     <message>
         <source>Saved paths and messages</source>
         <translation>Rutas guardadas y mensajes</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name: type it over *.dat; .dat is added when missing, and a name starting with * is saved as Drevant.dat. Enter saves.</source>
+        <translation>El nombre del archivo: escríbalo sobre *.dat; se añade .dat si falta, y un nombre que empieza por * se guarda como Drevant.dat. Intro guarda.</translation>
+    </message>
+    <message>
+        <source>The drive to save on.</source>
+        <translation>La unidad donde guardar.</translation>
+    </message>
+    <message>
+        <source>The folder to save in: double-click or Enter opens a folder.</source>
+        <translation>La carpeta donde guardar: doble clic o Intro abre una carpeta.</translation>
+    </message>
+    <message>
+        <source>The .dat files already in the folder: a click copies a name.</source>
+        <translation>Los archivos .dat que ya están en la carpeta: un clic copia el nombre.</translation>
+    </message>
+    <message>
+        <source>Writes the data to the file and closes the dialog.</source>
+        <translation>Escribe los datos en el archivo y cierra el diálogo.</translation>
+    </message>
+    <message>
+        <source>Closes the dialog without saving.</source>
+        <translation>Cierra el diálogo sin guardar.</translation>
+    </message>
+    <message>
+        <source>The path of each save, and why a save failed.</source>
+        <translation>La ruta de cada guardado y por qué falló un guardado.</translation>
+    </message>
+</context>
+<context>
+    <name>drevant::HelpWindow</name>
+    <message>
+        <source>Drevant Help</source>
+        <translation>Ayuda de Drevant</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;A titration&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Choose a level and press &lt;b&gt;Begin&lt;/b&gt;: an unknown sample is made up.&lt;/li&gt;&lt;li&gt;Set the titrant&apos;s normality and the sample&apos;s volume with the scroll bars.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Start&lt;/b&gt;: the first point, with no titrant, is plotted.&lt;/li&gt;&lt;li&gt;Hold the burette down: titrant flows at 1 mL per second, at least 0.1 mL a press, up to 20 mL. Each release prints the reading and plots a point.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Show Data&lt;/b&gt; lists the points, seven a page; &lt;b&gt;Export Data&lt;/b&gt; saves them.&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;Keys&lt;/h3&gt;&lt;p&gt;Tab and Shift+Tab move between controls; Space presses a button; hold Space on the burette to add titrant. The arrows, Page Up/Down, Home and End move a scroll bar. On the graph the arrows go from point to point. Ctrl+Plus and Ctrl+Minus zoom a window, Ctrl+0 goes back to 100 %; a window can also be resized or maximised. F1 opens this help.&lt;/p&gt;&lt;h3&gt;The export file&lt;/h3&gt;&lt;p&gt;The file (name.dat) holds the titrant&apos;s normality, the sample&apos;s volume and every point (volume in litres and pH), with a key for your teacher, who checks the hand-in with it. A name typed in the box replaces the pattern *.dat; .dat is added when missing; after the save the message panel says where the file went.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Una titulación&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Elija un nivel y pulse &lt;b&gt;Comenzar&lt;/b&gt;: se genera una muestra desconocida.&lt;/li&gt;&lt;li&gt;Fije la normalidad del titulante y el volumen de la muestra con las barras de desplazamiento.&lt;/li&gt;&lt;li&gt;Pulse &lt;b&gt;Iniciar&lt;/b&gt;: se traza el primer punto, sin titulante.&lt;/li&gt;&lt;li&gt;Mantenga pulsada la bureta: el titulante fluye a 1 mL por segundo, al menos 0,1 mL por pulsación, hasta 20 mL. Cada vez que la suelta se muestra la lectura y se traza un punto.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Mostrar datos&lt;/b&gt; lista los puntos, siete por página; &lt;b&gt;Exportar datos&lt;/b&gt; los guarda.&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;Teclas&lt;/h3&gt;&lt;p&gt;Tab y Mayús+Tab pasan de un control a otro; Espacio pulsa un botón; mantener Espacio sobre la bureta añade titulante. Las flechas, Re Pág/Av Pág, Inicio y Fin mueven una barra de desplazamiento. En la curva, las flechas van de punto en punto. Ctrl+Más y Ctrl+Menos amplían o reducen una ventana, Ctrl+0 vuelve al 100 %; una ventana también se puede redimensionar o maximizar. F1 abre esta ayuda.&lt;/p&gt;&lt;h3&gt;El archivo exportado&lt;/h3&gt;&lt;p&gt;El archivo (nombre.dat) contiene la normalidad del titulante, el volumen de la muestra y cada punto (volumen en litros y pH), con una clave para su profesor, que comprueba con ella el trabajo entregado. Un nombre escrito en el cuadro sustituye al patrón *.dat; se añade .dat si falta; tras guardar, el panel de mensajes indica dónde quedó el archivo.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;hr&gt;&lt;p&gt;Drevant %1. Licensed under the GNU General Public License, version 3 or later; it comes with no warranty.&lt;/p&gt;</source>
+        <translation>&lt;hr&gt;&lt;p&gt;Drevant %1. Con licencia GNU General Public License, versión 3 o posterior; se ofrece sin ninguna garantía.&lt;/p&gt;</translation>
     </message>
 </context>
 </TS>

@@ -192,10 +192,6 @@
         <source>, after the export </source>
         <translation>, après l&apos;export </translation>
     </message>
-    <message>
-        <source> to </source>
-        <translation> à </translation>
-    </message>
 </context>
 <context>
     <name>KeyTool</name>
@@ -206,10 +202,6 @@
     <message>
         <source>the bare key %1 needs --normality N and --volume-ml V for a curve or plot</source>
         <translation>la clé seule %1 demande --normality N et --volume-ml V pour une courbe ou un graphique</translation>
-    </message>
-    <message>
-        <source>cannot create the folder %1</source>
-        <translation>impossible de créer le dossier %1</translation>
     </message>
 </context>
 <context>
@@ -301,6 +293,13 @@
     </message>
 </context>
 <context>
+    <name>drevant::ExportDialog</name>
+    <message>
+        <source>Saved %1 in %2</source>
+        <translation>%1 enregistré dans %2</translation>
+    </message>
+</context>
+<context>
     <name>drevant::Form1</name>
     <message>
         <source>Choose a titration</source>
@@ -329,6 +328,18 @@
     <message>
         <source>Makes up an unknown sample of the chosen level and opens the titration window.</source>
         <translation>Crée un échantillon inconnu du niveau choisi et ouvre la fenêtre de titrage.</translation>
+    </message>
+    <message>
+        <source>One acid in the unknown sample.</source>
+        <translation>Un seul acide dans l&apos;échantillon inconnu.</translation>
+    </message>
+    <message>
+        <source>Two acids in the unknown sample.</source>
+        <translation>Deux acides dans l&apos;échantillon inconnu.</translation>
+    </message>
+    <message>
+        <source>A mixture of acids, one of them strong, in the unknown sample.</source>
+        <translation>Un mélange d&apos;acides, dont un fort, dans l&apos;échantillon inconnu.</translation>
     </message>
 </context>
 <context>
@@ -401,6 +412,34 @@
         <source>Closes this window and goes back to choosing a level for a new sample.</source>
         <translation>Ferme cette fenêtre et revient au choix du niveau pour un nouvel échantillon.</translation>
     </message>
+    <message>
+        <source>Hold down to let titrant flow: 1 mL per second, at least 0.1 mL a press, up to 20 mL. Locked until Start.</source>
+        <translation>Maintenir enfoncé pour verser le titrant : 1 mL par seconde, au moins 0,1 mL par appui, jusqu&apos;à 20 mL. Verrouillée jusqu&apos;à « Démarrer ».</translation>
+    </message>
+    <message>
+        <source>Titrant normality (N), 0.001 to 0.5: set it before Start.</source>
+        <translation>Normalité du titrant (N), de 0,001 à 0,5 : à régler avant « Démarrer ».</translation>
+    </message>
+    <message>
+        <source>Initial sample volume (mL), 1 to 1000: set it before Start.</source>
+        <translation>Volume initial de l&apos;échantillon (mL), de 1 à 1000 : à régler avant « Démarrer ».</translation>
+    </message>
+    <message>
+        <source>Messages: the reading after each release, or a page of data.</source>
+        <translation>Messages : la lecture après chaque relâchement, ou une page de données.</translation>
+    </message>
+    <message>
+        <source>Shows the logged points in the message panel, seven a page.</source>
+        <translation>Affiche les points enregistrés dans le panneau des messages, sept par page.</translation>
+    </message>
+    <message>
+        <source>Titration curve: pH against the volume of titrant. Point at a marker, or use the arrows here, to read its volume and pH.</source>
+        <translation>Courbe de titrage : pH en fonction du volume de titrant. Pointez un repère, ou utilisez ici les flèches, pour lire son volume et son pH.</translation>
+    </message>
+    <message>
+        <source>Press Start first.</source>
+        <translation>Appuyez d&apos;abord sur « Démarrer ».</translation>
+    </message>
 </context>
 <context>
     <name>drevant::Form3</name>
@@ -439,6 +478,49 @@
     <message>
         <source>Saved paths and messages</source>
         <translation>Chemins enregistrés et messages</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name: type it over *.dat; .dat is added when missing, and a name starting with * is saved as Drevant.dat. Enter saves.</source>
+        <translation>Le nom du fichier : tapez-le à la place de *.dat ; .dat est ajouté s&apos;il manque, et un nom commençant par * est enregistré sous Drevant.dat. Entrée enregistre.</translation>
+    </message>
+    <message>
+        <source>The drive to save on.</source>
+        <translation>Le lecteur sur lequel enregistrer.</translation>
+    </message>
+    <message>
+        <source>The folder to save in: double-click or Enter opens a folder.</source>
+        <translation>Le dossier où enregistrer : un double-clic ou Entrée ouvre un dossier.</translation>
+    </message>
+    <message>
+        <source>The .dat files already in the folder: a click copies a name.</source>
+        <translation>Les fichiers .dat déjà présents dans le dossier : un clic recopie le nom.</translation>
+    </message>
+    <message>
+        <source>Writes the data to the file and closes the dialog.</source>
+        <translation>Écrit les données dans le fichier et ferme la boîte de dialogue.</translation>
+    </message>
+    <message>
+        <source>Closes the dialog without saving.</source>
+        <translation>Ferme la boîte de dialogue sans enregistrer.</translation>
+    </message>
+    <message>
+        <source>The path of each save, and why a save failed.</source>
+        <translation>Le chemin de chaque enregistrement, et la raison d&apos;un échec.</translation>
+    </message>
+</context>
+<context>
+    <name>drevant::HelpWindow</name>
+    <message>
+        <source>Drevant Help</source>
+        <translation>Aide de Drevant</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;A titration&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Choose a level and press &lt;b&gt;Begin&lt;/b&gt;: an unknown sample is made up.&lt;/li&gt;&lt;li&gt;Set the titrant&apos;s normality and the sample&apos;s volume with the scroll bars.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Start&lt;/b&gt;: the first point, with no titrant, is plotted.&lt;/li&gt;&lt;li&gt;Hold the burette down: titrant flows at 1 mL per second, at least 0.1 mL a press, up to 20 mL. Each release prints the reading and plots a point.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Show Data&lt;/b&gt; lists the points, seven a page; &lt;b&gt;Export Data&lt;/b&gt; saves them.&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;Keys&lt;/h3&gt;&lt;p&gt;Tab and Shift+Tab move between controls; Space presses a button; hold Space on the burette to add titrant. The arrows, Page Up/Down, Home and End move a scroll bar. On the graph the arrows go from point to point. Ctrl+Plus and Ctrl+Minus zoom a window, Ctrl+0 goes back to 100 %; a window can also be resized or maximised. F1 opens this help.&lt;/p&gt;&lt;h3&gt;The export file&lt;/h3&gt;&lt;p&gt;The file (name.dat) holds the titrant&apos;s normality, the sample&apos;s volume and every point (volume in litres and pH), with a key for your teacher, who checks the hand-in with it. A name typed in the box replaces the pattern *.dat; .dat is added when missing; after the save the message panel says where the file went.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Un titrage&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Choisissez un niveau et appuyez sur &lt;b&gt;Commencer&lt;/b&gt; : un échantillon inconnu est créé.&lt;/li&gt;&lt;li&gt;Réglez la normalité du titrant et le volume de l&apos;échantillon avec les barres de défilement.&lt;/li&gt;&lt;li&gt;Appuyez sur &lt;b&gt;Démarrer&lt;/b&gt; : le premier point, sans titrant, est tracé.&lt;/li&gt;&lt;li&gt;Maintenez la burette enfoncée : le titrant coule à 1 mL par seconde, au moins 0,1 mL par appui, jusqu&apos;à 20 mL. Chaque relâchement affiche la lecture et trace un point.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Afficher les données&lt;/b&gt; liste les points, sept par page ; &lt;b&gt;Exporter les données&lt;/b&gt; les enregistre.&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;Touches&lt;/h3&gt;&lt;p&gt;Tab et Maj+Tab passent d&apos;une commande à l&apos;autre ; Espace appuie sur un bouton ; maintenir Espace sur la burette verse le titrant. Les flèches, Page préc./suiv., Début et Fin déplacent une barre de défilement. Sur la courbe, les flèches vont d&apos;un point à l&apos;autre. Ctrl+Plus et Ctrl+Moins agrandissent ou réduisent une fenêtre, Ctrl+0 revient à 100 % ; une fenêtre peut aussi être redimensionnée ou agrandie. F1 ouvre cette aide.&lt;/p&gt;&lt;h3&gt;Le fichier exporté&lt;/h3&gt;&lt;p&gt;Le fichier (nom.dat) contient la normalité du titrant, le volume de l&apos;échantillon et chaque point (volume en litres et pH), avec une clé pour votre enseignant, qui vérifie ainsi le travail rendu. Un nom tapé dans la zone remplace le modèle *.dat ; .dat est ajouté s&apos;il manque ; après l&apos;enregistrement, le panneau des messages indique où se trouve le fichier.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;hr&gt;&lt;p&gt;Drevant %1. Licensed under the GNU General Public License, version 3 or later; it comes with no warranty.&lt;/p&gt;</source>
+        <translation>&lt;hr&gt;&lt;p&gt;Drevant %1. Sous licence GNU General Public License, version 3 ou ultérieure ; fourni sans aucune garantie.&lt;/p&gt;</translation>
     </message>
 </context>
 </TS>

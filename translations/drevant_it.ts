@@ -192,10 +192,6 @@
         <source>, after the export </source>
         <translation>, dopo l&apos;esportazione </translation>
     </message>
-    <message>
-        <source> to </source>
-        <translation> a </translation>
-    </message>
 </context>
 <context>
     <name>KeyTool</name>
@@ -206,10 +202,6 @@
     <message>
         <source>the bare key %1 needs --normality N and --volume-ml V for a curve or plot</source>
         <translation>la sola chiave %1 richiede --normality N e --volume-ml V per una curva o un grafico</translation>
-    </message>
-    <message>
-        <source>cannot create the folder %1</source>
-        <translation>impossibile creare la cartella %1</translation>
     </message>
 </context>
 <context>
@@ -301,6 +293,13 @@
     </message>
 </context>
 <context>
+    <name>drevant::ExportDialog</name>
+    <message>
+        <source>Saved %1 in %2</source>
+        <translation>%1 salvato in %2</translation>
+    </message>
+</context>
+<context>
     <name>drevant::Form1</name>
     <message>
         <source>Choose a titration</source>
@@ -329,6 +328,18 @@
     <message>
         <source>Makes up an unknown sample of the chosen level and opens the titration window.</source>
         <translation>Crea un campione incognito del livello scelto e apre la finestra di titolazione.</translation>
+    </message>
+    <message>
+        <source>One acid in the unknown sample.</source>
+        <translation>Un acido nel campione incognito.</translation>
+    </message>
+    <message>
+        <source>Two acids in the unknown sample.</source>
+        <translation>Due acidi nel campione incognito.</translation>
+    </message>
+    <message>
+        <source>A mixture of acids, one of them strong, in the unknown sample.</source>
+        <translation>Una miscela di acidi, uno dei quali forte, nel campione incognito.</translation>
     </message>
 </context>
 <context>
@@ -401,6 +412,34 @@
         <source>Closes this window and goes back to choosing a level for a new sample.</source>
         <translation>Chiude questa finestra e torna alla scelta del livello per un nuovo campione.</translation>
     </message>
+    <message>
+        <source>Hold down to let titrant flow: 1 mL per second, at least 0.1 mL a press, up to 20 mL. Locked until Start.</source>
+        <translation>Tieni premuto per far scendere il titolante: 1 mL al secondo, almeno 0,1 mL per pressione, fino a 20 mL. Bloccata fino ad «Avvia».</translation>
+    </message>
+    <message>
+        <source>Titrant normality (N), 0.001 to 0.5: set it before Start.</source>
+        <translation>Normalità del titolante (N), da 0,001 a 0,5: impostala prima di «Avvia».</translation>
+    </message>
+    <message>
+        <source>Initial sample volume (mL), 1 to 1000: set it before Start.</source>
+        <translation>Volume iniziale del campione (mL), da 1 a 1000: impostalo prima di «Avvia».</translation>
+    </message>
+    <message>
+        <source>Messages: the reading after each release, or a page of data.</source>
+        <translation>Messaggi: la lettura dopo ogni rilascio, o una pagina di dati.</translation>
+    </message>
+    <message>
+        <source>Shows the logged points in the message panel, seven a page.</source>
+        <translation>Mostra i punti registrati nel pannello dei messaggi, sette per pagina.</translation>
+    </message>
+    <message>
+        <source>Titration curve: pH against the volume of titrant. Point at a marker, or use the arrows here, to read its volume and pH.</source>
+        <translation>Curva di titolazione: pH in funzione del volume di titolante. Punta un indicatore, o usa qui le frecce, per leggerne volume e pH.</translation>
+    </message>
+    <message>
+        <source>Press Start first.</source>
+        <translation>Premi prima «Avvia».</translation>
+    </message>
 </context>
 <context>
     <name>drevant::Form3</name>
@@ -439,6 +478,49 @@
     <message>
         <source>Saved paths and messages</source>
         <translation>Percorsi salvati e messaggi</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name: type it over *.dat; .dat is added when missing, and a name starting with * is saved as Drevant.dat. Enter saves.</source>
+        <translation>Il nome del file: scrivilo al posto di *.dat; .dat viene aggiunto se manca, e un nome che inizia con * viene salvato come Drevant.dat. Invio salva.</translation>
+    </message>
+    <message>
+        <source>The drive to save on.</source>
+        <translation>L&apos;unità su cui salvare.</translation>
+    </message>
+    <message>
+        <source>The folder to save in: double-click or Enter opens a folder.</source>
+        <translation>La cartella in cui salvare: doppio clic o Invio apre una cartella.</translation>
+    </message>
+    <message>
+        <source>The .dat files already in the folder: a click copies a name.</source>
+        <translation>I file .dat già presenti nella cartella: un clic ne copia il nome.</translation>
+    </message>
+    <message>
+        <source>Writes the data to the file and closes the dialog.</source>
+        <translation>Scrive i dati nel file e chiude la finestra.</translation>
+    </message>
+    <message>
+        <source>Closes the dialog without saving.</source>
+        <translation>Chiude la finestra senza salvare.</translation>
+    </message>
+    <message>
+        <source>The path of each save, and why a save failed.</source>
+        <translation>Il percorso di ogni salvataggio e il motivo di un salvataggio fallito.</translation>
+    </message>
+</context>
+<context>
+    <name>drevant::HelpWindow</name>
+    <message>
+        <source>Drevant Help</source>
+        <translation>Guida di Drevant</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;A titration&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Choose a level and press &lt;b&gt;Begin&lt;/b&gt;: an unknown sample is made up.&lt;/li&gt;&lt;li&gt;Set the titrant&apos;s normality and the sample&apos;s volume with the scroll bars.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Start&lt;/b&gt;: the first point, with no titrant, is plotted.&lt;/li&gt;&lt;li&gt;Hold the burette down: titrant flows at 1 mL per second, at least 0.1 mL a press, up to 20 mL. Each release prints the reading and plots a point.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Show Data&lt;/b&gt; lists the points, seven a page; &lt;b&gt;Export Data&lt;/b&gt; saves them.&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;Keys&lt;/h3&gt;&lt;p&gt;Tab and Shift+Tab move between controls; Space presses a button; hold Space on the burette to add titrant. The arrows, Page Up/Down, Home and End move a scroll bar. On the graph the arrows go from point to point. Ctrl+Plus and Ctrl+Minus zoom a window, Ctrl+0 goes back to 100 %; a window can also be resized or maximised. F1 opens this help.&lt;/p&gt;&lt;h3&gt;The export file&lt;/h3&gt;&lt;p&gt;The file (name.dat) holds the titrant&apos;s normality, the sample&apos;s volume and every point (volume in litres and pH), with a key for your teacher, who checks the hand-in with it. A name typed in the box replaces the pattern *.dat; .dat is added when missing; after the save the message panel says where the file went.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Una titolazione&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Scegli un livello e premi &lt;b&gt;Inizia&lt;/b&gt;: viene creato un campione incognito.&lt;/li&gt;&lt;li&gt;Imposta la normalità del titolante e il volume del campione con le barre di scorrimento.&lt;/li&gt;&lt;li&gt;Premi &lt;b&gt;Avvia&lt;/b&gt;: viene tracciato il primo punto, senza titolante.&lt;/li&gt;&lt;li&gt;Tieni premuta la buretta: il titolante scende a 1 mL al secondo, almeno 0,1 mL per pressione, fino a 20 mL. Ogni rilascio mostra la lettura e traccia un punto.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Mostra dati&lt;/b&gt; elenca i punti, sette per pagina; &lt;b&gt;Esporta dati&lt;/b&gt; li salva.&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;Tasti&lt;/h3&gt;&lt;p&gt;Tab e Maiusc+Tab passano da un controllo all&apos;altro; Spazio preme un pulsante; tenere premuto Spazio sulla buretta aggiunge titolante. Le frecce, Pag su/giù, Home e Fine spostano una barra di scorrimento. Sul grafico le frecce vanno da un punto all&apos;altro. Ctrl+Più e Ctrl+Meno ingrandiscono o rimpiccioliscono una finestra, Ctrl+0 torna al 100 %; una finestra si può anche ridimensionare o ingrandire. F1 apre questa guida.&lt;/p&gt;&lt;h3&gt;Il file esportato&lt;/h3&gt;&lt;p&gt;Il file (nome.dat) contiene la normalità del titolante, il volume del campione e ogni punto (volume in litri e pH), con una chiave per il tuo insegnante, che con essa controlla il lavoro consegnato. Un nome scritto nella casella sostituisce il modello *.dat; .dat viene aggiunto se manca; dopo il salvataggio il pannello dei messaggi dice dove è finito il file.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;hr&gt;&lt;p&gt;Drevant %1. Licensed under the GNU General Public License, version 3 or later; it comes with no warranty.&lt;/p&gt;</source>
+        <translation>&lt;hr&gt;&lt;p&gt;Drevant %1. Rilasciato con licenza GNU General Public License, versione 3 o successiva; senza alcuna garanzia.&lt;/p&gt;</translation>
     </message>
 </context>
 </TS>

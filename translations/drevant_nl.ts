@@ -192,10 +192,6 @@
         <source>, after the export </source>
         <translation>, na de export </translation>
     </message>
-    <message>
-        <source> to </source>
-        <translation> tot </translation>
-    </message>
 </context>
 <context>
     <name>KeyTool</name>
@@ -206,10 +202,6 @@
     <message>
         <source>the bare key %1 needs --normality N and --volume-ml V for a curve or plot</source>
         <translation>de losse sleutel %1 heeft --normality N en --volume-ml V nodig voor een curve of grafiek</translation>
-    </message>
-    <message>
-        <source>cannot create the folder %1</source>
-        <translation>de map %1 kan niet worden gemaakt</translation>
     </message>
 </context>
 <context>
@@ -301,6 +293,13 @@
     </message>
 </context>
 <context>
+    <name>drevant::ExportDialog</name>
+    <message>
+        <source>Saved %1 in %2</source>
+        <translation>%1 opgeslagen in %2</translation>
+    </message>
+</context>
+<context>
     <name>drevant::Form1</name>
     <message>
         <source>Choose a titration</source>
@@ -329,6 +328,18 @@
     <message>
         <source>Makes up an unknown sample of the chosen level and opens the titration window.</source>
         <translation>Maakt een onbekend monster van het gekozen niveau en opent het titratievenster.</translation>
+    </message>
+    <message>
+        <source>One acid in the unknown sample.</source>
+        <translation>Eén zuur in het onbekende monster.</translation>
+    </message>
+    <message>
+        <source>Two acids in the unknown sample.</source>
+        <translation>Twee zuren in het onbekende monster.</translation>
+    </message>
+    <message>
+        <source>A mixture of acids, one of them strong, in the unknown sample.</source>
+        <translation>Een mengsel van zuren, waarvan één sterk, in het onbekende monster.</translation>
     </message>
 </context>
 <context>
@@ -401,6 +412,34 @@
         <source>Closes this window and goes back to choosing a level for a new sample.</source>
         <translation>Sluit dit venster en gaat terug naar de keuze van een niveau voor een nieuw monster.</translation>
     </message>
+    <message>
+        <source>Hold down to let titrant flow: 1 mL per second, at least 0.1 mL a press, up to 20 mL. Locked until Start.</source>
+        <translation>Ingedrukt houden om titrant te laten stromen: 1 mL per seconde, minstens 0,1 mL per druk, tot 20 mL. Vergrendeld tot Start.</translation>
+    </message>
+    <message>
+        <source>Titrant normality (N), 0.001 to 0.5: set it before Start.</source>
+        <translation>Normaliteit van de titrant (N), 0,001 tot 0,5: stel haar in vóór Start.</translation>
+    </message>
+    <message>
+        <source>Initial sample volume (mL), 1 to 1000: set it before Start.</source>
+        <translation>Beginvolume van het monster (mL), 1 tot 1000: stel het in vóór Start.</translation>
+    </message>
+    <message>
+        <source>Messages: the reading after each release, or a page of data.</source>
+        <translation>Berichten: de stand na elke keer loslaten, of een pagina gegevens.</translation>
+    </message>
+    <message>
+        <source>Shows the logged points in the message panel, seven a page.</source>
+        <translation>Toont de meetpunten in het berichtenpaneel, zeven per pagina.</translation>
+    </message>
+    <message>
+        <source>Titration curve: pH against the volume of titrant. Point at a marker, or use the arrows here, to read its volume and pH.</source>
+        <translation>Titratiecurve: pH tegen het volume titrant. Wijs een punt aan, of gebruik hier de pijltjestoetsen, om het volume en de pH af te lezen.</translation>
+    </message>
+    <message>
+        <source>Press Start first.</source>
+        <translation>Druk eerst op Start.</translation>
+    </message>
 </context>
 <context>
     <name>drevant::Form3</name>
@@ -439,6 +478,49 @@
     <message>
         <source>Saved paths and messages</source>
         <translation>Opgeslagen paden en berichten</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name: type it over *.dat; .dat is added when missing, and a name starting with * is saved as Drevant.dat. Enter saves.</source>
+        <translation>De bestandsnaam: typ hem over *.dat; .dat wordt toegevoegd als het ontbreekt, en een naam die met * begint wordt opgeslagen als Drevant.dat. Enter slaat op.</translation>
+    </message>
+    <message>
+        <source>The drive to save on.</source>
+        <translation>Het station om op op te slaan.</translation>
+    </message>
+    <message>
+        <source>The folder to save in: double-click or Enter opens a folder.</source>
+        <translation>De map om in op te slaan: dubbelklik of Enter opent een map.</translation>
+    </message>
+    <message>
+        <source>The .dat files already in the folder: a click copies a name.</source>
+        <translation>De .dat-bestanden die al in de map staan: een klik neemt de naam over.</translation>
+    </message>
+    <message>
+        <source>Writes the data to the file and closes the dialog.</source>
+        <translation>Schrijft de gegevens naar het bestand en sluit het venster.</translation>
+    </message>
+    <message>
+        <source>Closes the dialog without saving.</source>
+        <translation>Sluit het venster zonder op te slaan.</translation>
+    </message>
+    <message>
+        <source>The path of each save, and why a save failed.</source>
+        <translation>Het pad van elke opslag, en waarom een opslag mislukte.</translation>
+    </message>
+</context>
+<context>
+    <name>drevant::HelpWindow</name>
+    <message>
+        <source>Drevant Help</source>
+        <translation>Drevant-help</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;A titration&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Choose a level and press &lt;b&gt;Begin&lt;/b&gt;: an unknown sample is made up.&lt;/li&gt;&lt;li&gt;Set the titrant&apos;s normality and the sample&apos;s volume with the scroll bars.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Start&lt;/b&gt;: the first point, with no titrant, is plotted.&lt;/li&gt;&lt;li&gt;Hold the burette down: titrant flows at 1 mL per second, at least 0.1 mL a press, up to 20 mL. Each release prints the reading and plots a point.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Show Data&lt;/b&gt; lists the points, seven a page; &lt;b&gt;Export Data&lt;/b&gt; saves them.&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;Keys&lt;/h3&gt;&lt;p&gt;Tab and Shift+Tab move between controls; Space presses a button; hold Space on the burette to add titrant. The arrows, Page Up/Down, Home and End move a scroll bar. On the graph the arrows go from point to point. Ctrl+Plus and Ctrl+Minus zoom a window, Ctrl+0 goes back to 100 %; a window can also be resized or maximised. F1 opens this help.&lt;/p&gt;&lt;h3&gt;The export file&lt;/h3&gt;&lt;p&gt;The file (name.dat) holds the titrant&apos;s normality, the sample&apos;s volume and every point (volume in litres and pH), with a key for your teacher, who checks the hand-in with it. A name typed in the box replaces the pattern *.dat; .dat is added when missing; after the save the message panel says where the file went.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Een titratie&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Kies een niveau en druk op &lt;b&gt;Beginnen&lt;/b&gt;: er wordt een onbekend monster gemaakt.&lt;/li&gt;&lt;li&gt;Stel de normaliteit van de titrant en het volume van het monster in met de schuifbalken.&lt;/li&gt;&lt;li&gt;Druk op &lt;b&gt;Start&lt;/b&gt;: het eerste punt, zonder titrant, wordt getekend.&lt;/li&gt;&lt;li&gt;Houd de buret ingedrukt: de titrant stroomt met 1 mL per seconde, minstens 0,1 mL per druk, tot 20 mL. Elke keer loslaten toont de stand en tekent een punt.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Gegevens tonen&lt;/b&gt; somt de punten op, zeven per pagina; &lt;b&gt;Gegevens exporteren&lt;/b&gt; slaat ze op.&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;Toetsen&lt;/h3&gt;&lt;p&gt;Tab en Shift+Tab gaan van het ene bedieningselement naar het andere; de spatiebalk drukt een knop in; de spatiebalk ingedrukt houden op de buret voegt titrant toe. De pijltjestoetsen, Page Up/Down, Home en End verschuiven een schuifbalk. Op de curve gaan de pijltjes van punt naar punt. Ctrl+Plus en Ctrl+Min zoomen een venster in of uit, Ctrl+0 gaat terug naar 100 %; een venster kan ook van grootte veranderen of gemaximaliseerd worden. F1 opent deze help.&lt;/p&gt;&lt;h3&gt;Het exportbestand&lt;/h3&gt;&lt;p&gt;Het bestand (naam.dat) bevat de normaliteit van de titrant, het volume van het monster en elk punt (volume in liters en pH), met een sleutel voor je docent, die er het ingeleverde werk mee controleert. Een naam die in het vak wordt getypt, vervangt het patroon *.dat; .dat wordt toegevoegd als het ontbreekt; na het opslaan meldt het berichtenpaneel waar het bestand staat.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;hr&gt;&lt;p&gt;Drevant %1. Licensed under the GNU General Public License, version 3 or later; it comes with no warranty.&lt;/p&gt;</source>
+        <translation>&lt;hr&gt;&lt;p&gt;Drevant %1. Uitgegeven onder de GNU General Public License, versie 3 of later; zonder enige garantie.&lt;/p&gt;</translation>
     </message>
 </context>
 </TS>

@@ -192,10 +192,6 @@
         <source>, after the export </source>
         <translation>, po eksporcie </translation>
     </message>
-    <message>
-        <source> to </source>
-        <translation> do </translation>
-    </message>
 </context>
 <context>
     <name>KeyTool</name>
@@ -206,10 +202,6 @@
     <message>
         <source>the bare key %1 needs --normality N and --volume-ml V for a curve or plot</source>
         <translation>sam klucz %1 wymaga --normality N i --volume-ml V do krzywej lub wykresu</translation>
-    </message>
-    <message>
-        <source>cannot create the folder %1</source>
-        <translation>nie można utworzyć folderu %1</translation>
     </message>
 </context>
 <context>
@@ -301,6 +293,13 @@
     </message>
 </context>
 <context>
+    <name>drevant::ExportDialog</name>
+    <message>
+        <source>Saved %1 in %2</source>
+        <translation>Zapisano %1 w %2</translation>
+    </message>
+</context>
+<context>
     <name>drevant::Form1</name>
     <message>
         <source>Choose a titration</source>
@@ -329,6 +328,18 @@
     <message>
         <source>Makes up an unknown sample of the chosen level and opens the titration window.</source>
         <translation>Tworzy nieznaną próbkę wybranego poziomu i otwiera okno miareczkowania.</translation>
+    </message>
+    <message>
+        <source>One acid in the unknown sample.</source>
+        <translation>Jeden kwas w nieznanej próbce.</translation>
+    </message>
+    <message>
+        <source>Two acids in the unknown sample.</source>
+        <translation>Dwa kwasy w nieznanej próbce.</translation>
+    </message>
+    <message>
+        <source>A mixture of acids, one of them strong, in the unknown sample.</source>
+        <translation>Mieszanina kwasów, w tym jeden mocny, w nieznanej próbce.</translation>
     </message>
 </context>
 <context>
@@ -401,6 +412,34 @@
         <source>Closes this window and goes back to choosing a level for a new sample.</source>
         <translation>Zamyka to okno i wraca do wyboru poziomu dla nowej próbki.</translation>
     </message>
+    <message>
+        <source>Hold down to let titrant flow: 1 mL per second, at least 0.1 mL a press, up to 20 mL. Locked until Start.</source>
+        <translation>Przytrzymaj, aby titrant wypływał: 1 mL na sekundę, co najmniej 0,1 mL na naciśnięcie, do 20 mL. Zablokowana do „Start”.</translation>
+    </message>
+    <message>
+        <source>Titrant normality (N), 0.001 to 0.5: set it before Start.</source>
+        <translation>Normalność titranta (N), od 0,001 do 0,5: ustaw przed „Start”.</translation>
+    </message>
+    <message>
+        <source>Initial sample volume (mL), 1 to 1000: set it before Start.</source>
+        <translation>Początkowa objętość próbki (mL), od 1 do 1000: ustaw przed „Start”.</translation>
+    </message>
+    <message>
+        <source>Messages: the reading after each release, or a page of data.</source>
+        <translation>Komunikaty: odczyt po każdym zwolnieniu albo strona danych.</translation>
+    </message>
+    <message>
+        <source>Shows the logged points in the message panel, seven a page.</source>
+        <translation>Pokazuje zapisane punkty w polu komunikatów, po siedem na stronę.</translation>
+    </message>
+    <message>
+        <source>Titration curve: pH against the volume of titrant. Point at a marker, or use the arrows here, to read its volume and pH.</source>
+        <translation>Krzywa miareczkowania: pH w funkcji objętości titranta. Wskaż punkt albo użyj tu strzałek, aby odczytać jego objętość i pH.</translation>
+    </message>
+    <message>
+        <source>Press Start first.</source>
+        <translation>Najpierw naciśnij „Start”.</translation>
+    </message>
 </context>
 <context>
     <name>drevant::Form3</name>
@@ -439,6 +478,49 @@
     <message>
         <source>Saved paths and messages</source>
         <translation>Zapisane ścieżki i komunikaty</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name: type it over *.dat; .dat is added when missing, and a name starting with * is saved as Drevant.dat. Enter saves.</source>
+        <translation>Nazwa pliku: wpisz ją w miejsce *.dat; .dat zostanie dodane, jeśli go brak, a nazwa zaczynająca się od * zostanie zapisana jako Drevant.dat. Enter zapisuje.</translation>
+    </message>
+    <message>
+        <source>The drive to save on.</source>
+        <translation>Dysk, na którym zapisać.</translation>
+    </message>
+    <message>
+        <source>The folder to save in: double-click or Enter opens a folder.</source>
+        <translation>Folder, w którym zapisać: dwukrotne kliknięcie lub Enter otwiera folder.</translation>
+    </message>
+    <message>
+        <source>The .dat files already in the folder: a click copies a name.</source>
+        <translation>Pliki .dat już obecne w folderze: kliknięcie kopiuje nazwę.</translation>
+    </message>
+    <message>
+        <source>Writes the data to the file and closes the dialog.</source>
+        <translation>Zapisuje dane do pliku i zamyka okno.</translation>
+    </message>
+    <message>
+        <source>Closes the dialog without saving.</source>
+        <translation>Zamyka okno bez zapisywania.</translation>
+    </message>
+    <message>
+        <source>The path of each save, and why a save failed.</source>
+        <translation>Ścieżka każdego zapisu i powód nieudanego zapisu.</translation>
+    </message>
+</context>
+<context>
+    <name>drevant::HelpWindow</name>
+    <message>
+        <source>Drevant Help</source>
+        <translation>Pomoc programu Drevant</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;A titration&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Choose a level and press &lt;b&gt;Begin&lt;/b&gt;: an unknown sample is made up.&lt;/li&gt;&lt;li&gt;Set the titrant&apos;s normality and the sample&apos;s volume with the scroll bars.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Start&lt;/b&gt;: the first point, with no titrant, is plotted.&lt;/li&gt;&lt;li&gt;Hold the burette down: titrant flows at 1 mL per second, at least 0.1 mL a press, up to 20 mL. Each release prints the reading and plots a point.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Show Data&lt;/b&gt; lists the points, seven a page; &lt;b&gt;Export Data&lt;/b&gt; saves them.&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;Keys&lt;/h3&gt;&lt;p&gt;Tab and Shift+Tab move between controls; Space presses a button; hold Space on the burette to add titrant. The arrows, Page Up/Down, Home and End move a scroll bar. On the graph the arrows go from point to point. Ctrl+Plus and Ctrl+Minus zoom a window, Ctrl+0 goes back to 100 %; a window can also be resized or maximised. F1 opens this help.&lt;/p&gt;&lt;h3&gt;The export file&lt;/h3&gt;&lt;p&gt;The file (name.dat) holds the titrant&apos;s normality, the sample&apos;s volume and every point (volume in litres and pH), with a key for your teacher, who checks the hand-in with it. A name typed in the box replaces the pattern *.dat; .dat is added when missing; after the save the message panel says where the file went.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Miareczkowanie&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Wybierz poziom i naciśnij &lt;b&gt;Rozpocznij&lt;/b&gt;: powstaje nieznana próbka.&lt;/li&gt;&lt;li&gt;Ustaw suwakami normalność titranta i objętość próbki.&lt;/li&gt;&lt;li&gt;Naciśnij &lt;b&gt;Start&lt;/b&gt;: zostaje naniesiony pierwszy punkt, bez titranta.&lt;/li&gt;&lt;li&gt;Przytrzymaj biuretę: titrant wypływa z szybkością 1 mL na sekundę, co najmniej 0,1 mL na naciśnięcie, do 20 mL. Każde zwolnienie pokazuje odczyt i nanosi punkt.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pokaż dane&lt;/b&gt; wypisuje punkty, po siedem na stronę; &lt;b&gt;Eksportuj dane&lt;/b&gt; je zapisuje.&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;Klawisze&lt;/h3&gt;&lt;p&gt;Tab i Shift+Tab przechodzą między kontrolkami; spacja naciska przycisk; przytrzymanie spacji na biurecie dodaje titrant. Strzałki, Page Up/Down, Home i End przesuwają suwak. Na wykresie strzałki przechodzą od punktu do punktu. Ctrl+Plus i Ctrl+Minus powiększają lub pomniejszają okno, Ctrl+0 wraca do 100 %; okno można też zmienić rozmiarem lub zmaksymalizować. F1 otwiera tę pomoc.&lt;/p&gt;&lt;h3&gt;Plik eksportu&lt;/h3&gt;&lt;p&gt;Plik (nazwa.dat) zawiera normalność titranta, objętość próbki i każdy punkt (objętość w litrach i pH), a także klucz dla nauczyciela, który sprawdza nim oddaną pracę. Nazwa wpisana w polu zastępuje wzorzec *.dat; .dat jest dodawane, gdy go brak; po zapisie pole komunikatów podaje, gdzie trafił plik.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;hr&gt;&lt;p&gt;Drevant %1. Licensed under the GNU General Public License, version 3 or later; it comes with no warranty.&lt;/p&gt;</source>
+        <translation>&lt;hr&gt;&lt;p&gt;Drevant %1. Na licencji GNU General Public License w wersji 3 lub późniejszej; bez żadnej gwarancji.&lt;/p&gt;</translation>
     </message>
 </context>
 </TS>

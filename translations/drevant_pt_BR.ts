@@ -192,10 +192,6 @@
         <source>, after the export </source>
         <translation>, após a exportação </translation>
     </message>
-    <message>
-        <source> to </source>
-        <translation> a </translation>
-    </message>
 </context>
 <context>
     <name>KeyTool</name>
@@ -206,10 +202,6 @@
     <message>
         <source>the bare key %1 needs --normality N and --volume-ml V for a curve or plot</source>
         <translation>a chave isolada %1 precisa de --normality N e --volume-ml V para uma curva ou um gráfico</translation>
-    </message>
-    <message>
-        <source>cannot create the folder %1</source>
-        <translation>não é possível criar a pasta %1</translation>
     </message>
 </context>
 <context>
@@ -301,6 +293,13 @@
     </message>
 </context>
 <context>
+    <name>drevant::ExportDialog</name>
+    <message>
+        <source>Saved %1 in %2</source>
+        <translation>%1 salvo em %2</translation>
+    </message>
+</context>
+<context>
     <name>drevant::Form1</name>
     <message>
         <source>Choose a titration</source>
@@ -329,6 +328,18 @@
     <message>
         <source>Makes up an unknown sample of the chosen level and opens the titration window.</source>
         <translation>Gera uma amostra desconhecida do nível escolhido e abre a janela de titulação.</translation>
+    </message>
+    <message>
+        <source>One acid in the unknown sample.</source>
+        <translation>Um ácido na amostra desconhecida.</translation>
+    </message>
+    <message>
+        <source>Two acids in the unknown sample.</source>
+        <translation>Dois ácidos na amostra desconhecida.</translation>
+    </message>
+    <message>
+        <source>A mixture of acids, one of them strong, in the unknown sample.</source>
+        <translation>Uma mistura de ácidos, um deles forte, na amostra desconhecida.</translation>
     </message>
 </context>
 <context>
@@ -401,6 +412,34 @@
         <source>Closes this window and goes back to choosing a level for a new sample.</source>
         <translation>Fecha esta janela e volta à escolha do nível para uma nova amostra.</translation>
     </message>
+    <message>
+        <source>Hold down to let titrant flow: 1 mL per second, at least 0.1 mL a press, up to 20 mL. Locked until Start.</source>
+        <translation>Segure para o titulante escorrer: 1 mL por segundo, no mínimo 0,1 mL por toque, até 20 mL. Bloqueada até &quot;Iniciar&quot;.</translation>
+    </message>
+    <message>
+        <source>Titrant normality (N), 0.001 to 0.5: set it before Start.</source>
+        <translation>Normalidade do titulante (N), de 0,001 a 0,5: defina antes de &quot;Iniciar&quot;.</translation>
+    </message>
+    <message>
+        <source>Initial sample volume (mL), 1 to 1000: set it before Start.</source>
+        <translation>Volume inicial da amostra (mL), de 1 a 1000: defina antes de &quot;Iniciar&quot;.</translation>
+    </message>
+    <message>
+        <source>Messages: the reading after each release, or a page of data.</source>
+        <translation>Mensagens: a leitura após cada soltura, ou uma página de dados.</translation>
+    </message>
+    <message>
+        <source>Shows the logged points in the message panel, seven a page.</source>
+        <translation>Mostra os pontos registrados no painel de mensagens, sete por página.</translation>
+    </message>
+    <message>
+        <source>Titration curve: pH against the volume of titrant. Point at a marker, or use the arrows here, to read its volume and pH.</source>
+        <translation>Curva de titulação: pH em função do volume de titulante. Aponte para um marcador, ou use aqui as setas, para ler seu volume e pH.</translation>
+    </message>
+    <message>
+        <source>Press Start first.</source>
+        <translation>Pressione &quot;Iniciar&quot; primeiro.</translation>
+    </message>
 </context>
 <context>
     <name>drevant::Form3</name>
@@ -439,6 +478,49 @@
     <message>
         <source>Saved paths and messages</source>
         <translation>Caminhos salvos e mensagens</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name: type it over *.dat; .dat is added when missing, and a name starting with * is saved as Drevant.dat. Enter saves.</source>
+        <translation>O nome do arquivo: digite-o sobre *.dat; .dat é acrescentado se faltar, e um nome que começa com * é salvo como Drevant.dat. Enter salva.</translation>
+    </message>
+    <message>
+        <source>The drive to save on.</source>
+        <translation>A unidade onde salvar.</translation>
+    </message>
+    <message>
+        <source>The folder to save in: double-click or Enter opens a folder.</source>
+        <translation>A pasta onde salvar: clique duplo ou Enter abre uma pasta.</translation>
+    </message>
+    <message>
+        <source>The .dat files already in the folder: a click copies a name.</source>
+        <translation>Os arquivos .dat já presentes na pasta: um clique copia o nome.</translation>
+    </message>
+    <message>
+        <source>Writes the data to the file and closes the dialog.</source>
+        <translation>Grava os dados no arquivo e fecha a caixa de diálogo.</translation>
+    </message>
+    <message>
+        <source>Closes the dialog without saving.</source>
+        <translation>Fecha a caixa de diálogo sem salvar.</translation>
+    </message>
+    <message>
+        <source>The path of each save, and why a save failed.</source>
+        <translation>O caminho de cada gravação e por que uma gravação falhou.</translation>
+    </message>
+</context>
+<context>
+    <name>drevant::HelpWindow</name>
+    <message>
+        <source>Drevant Help</source>
+        <translation>Ajuda do Drevant</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;A titration&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Choose a level and press &lt;b&gt;Begin&lt;/b&gt;: an unknown sample is made up.&lt;/li&gt;&lt;li&gt;Set the titrant&apos;s normality and the sample&apos;s volume with the scroll bars.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Start&lt;/b&gt;: the first point, with no titrant, is plotted.&lt;/li&gt;&lt;li&gt;Hold the burette down: titrant flows at 1 mL per second, at least 0.1 mL a press, up to 20 mL. Each release prints the reading and plots a point.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Show Data&lt;/b&gt; lists the points, seven a page; &lt;b&gt;Export Data&lt;/b&gt; saves them.&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;Keys&lt;/h3&gt;&lt;p&gt;Tab and Shift+Tab move between controls; Space presses a button; hold Space on the burette to add titrant. The arrows, Page Up/Down, Home and End move a scroll bar. On the graph the arrows go from point to point. Ctrl+Plus and Ctrl+Minus zoom a window, Ctrl+0 goes back to 100 %; a window can also be resized or maximised. F1 opens this help.&lt;/p&gt;&lt;h3&gt;The export file&lt;/h3&gt;&lt;p&gt;The file (name.dat) holds the titrant&apos;s normality, the sample&apos;s volume and every point (volume in litres and pH), with a key for your teacher, who checks the hand-in with it. A name typed in the box replaces the pattern *.dat; .dat is added when missing; after the save the message panel says where the file went.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Uma titulação&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Escolha um nível e pressione &lt;b&gt;Começar&lt;/b&gt;: uma amostra desconhecida é gerada.&lt;/li&gt;&lt;li&gt;Defina a normalidade do titulante e o volume da amostra com as barras de rolagem.&lt;/li&gt;&lt;li&gt;Pressione &lt;b&gt;Iniciar&lt;/b&gt;: o primeiro ponto, sem titulante, é marcado.&lt;/li&gt;&lt;li&gt;Segure a bureta: o titulante escorre a 1 mL por segundo, no mínimo 0,1 mL por toque, até 20 mL. Cada soltura mostra a leitura e marca um ponto.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Mostrar dados&lt;/b&gt; lista os pontos, sete por página; &lt;b&gt;Exportar dados&lt;/b&gt; os salva.&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;Teclas&lt;/h3&gt;&lt;p&gt;Tab e Shift+Tab passam de um controle a outro; Espaço pressiona um botão; segurar Espaço na bureta adiciona titulante. As setas, Page Up/Down, Home e End movem uma barra de rolagem. No gráfico, as setas vão de ponto em ponto. Ctrl+Mais e Ctrl+Menos ampliam ou reduzem uma janela, Ctrl+0 volta a 100 %; uma janela também pode ser redimensionada ou maximizada. F1 abre esta ajuda.&lt;/p&gt;&lt;h3&gt;O arquivo exportado&lt;/h3&gt;&lt;p&gt;O arquivo (nome.dat) traz a normalidade do titulante, o volume da amostra e cada ponto (volume em litros e pH), com uma chave para o seu professor, que confere o trabalho entregue com ela. Um nome digitado na caixa substitui o padrão *.dat; .dat é acrescentado se faltar; depois de salvar, o painel de mensagens mostra onde o arquivo ficou.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;hr&gt;&lt;p&gt;Drevant %1. Licensed under the GNU General Public License, version 3 or later; it comes with no warranty.&lt;/p&gt;</source>
+        <translation>&lt;hr&gt;&lt;p&gt;Drevant %1. Licenciado sob a GNU General Public License, versão 3 ou posterior; não tem nenhuma garantia.&lt;/p&gt;</translation>
     </message>
 </context>
 </TS>

@@ -192,10 +192,6 @@
         <source>, after the export </source>
         <translation>, dışa aktarımdan sonra </translation>
     </message>
-    <message>
-        <source> to </source>
-        <translation> – </translation>
-    </message>
 </context>
 <context>
     <name>KeyTool</name>
@@ -206,10 +202,6 @@
     <message>
         <source>the bare key %1 needs --normality N and --volume-ml V for a curve or plot</source>
         <translation>yalın anahtar %1, eğri ya da grafik için --normality N ve --volume-ml V gerektirir</translation>
-    </message>
-    <message>
-        <source>cannot create the folder %1</source>
-        <translation>%1 klasörü oluşturulamıyor</translation>
     </message>
 </context>
 <context>
@@ -301,6 +293,13 @@
     </message>
 </context>
 <context>
+    <name>drevant::ExportDialog</name>
+    <message>
+        <source>Saved %1 in %2</source>
+        <translation>%1, %2 içine kaydedildi</translation>
+    </message>
+</context>
+<context>
     <name>drevant::Form1</name>
     <message>
         <source>Choose a titration</source>
@@ -329,6 +328,18 @@
     <message>
         <source>Makes up an unknown sample of the chosen level and opens the titration window.</source>
         <translation>Seçilen düzeyde bilinmeyen bir numune oluşturur ve titrasyon penceresini açar.</translation>
+    </message>
+    <message>
+        <source>One acid in the unknown sample.</source>
+        <translation>Bilinmeyen numunede bir asit.</translation>
+    </message>
+    <message>
+        <source>Two acids in the unknown sample.</source>
+        <translation>Bilinmeyen numunede iki asit.</translation>
+    </message>
+    <message>
+        <source>A mixture of acids, one of them strong, in the unknown sample.</source>
+        <translation>Bilinmeyen numunede biri kuvvetli olan bir asit karışımı.</translation>
     </message>
 </context>
 <context>
@@ -401,6 +412,34 @@
         <source>Closes this window and goes back to choosing a level for a new sample.</source>
         <translation>Bu pencereyi kapatır ve yeni bir numune için düzey seçimine döner.</translation>
     </message>
+    <message>
+        <source>Hold down to let titrant flow: 1 mL per second, at least 0.1 mL a press, up to 20 mL. Locked until Start.</source>
+        <translation>Titrantın akması için basılı tutun: saniyede 1 mL, her basışta en az 0,1 mL, en çok 20 mL. Başlat&apos;a kadar kilitli.</translation>
+    </message>
+    <message>
+        <source>Titrant normality (N), 0.001 to 0.5: set it before Start.</source>
+        <translation>Titrant normalitesi (N), 0,001 ile 0,5 arası: Başlat&apos;tan önce ayarlayın.</translation>
+    </message>
+    <message>
+        <source>Initial sample volume (mL), 1 to 1000: set it before Start.</source>
+        <translation>Başlangıç numune hacmi (mL), 1 ile 1000 arası: Başlat&apos;tan önce ayarlayın.</translation>
+    </message>
+    <message>
+        <source>Messages: the reading after each release, or a page of data.</source>
+        <translation>İletiler: her bırakıştan sonraki okuma ya da bir veri sayfası.</translation>
+    </message>
+    <message>
+        <source>Shows the logged points in the message panel, seven a page.</source>
+        <translation>Kayıtlı noktaları ileti panelinde, sayfa başına yedi tane gösterir.</translation>
+    </message>
+    <message>
+        <source>Titration curve: pH against the volume of titrant. Point at a marker, or use the arrows here, to read its volume and pH.</source>
+        <translation>Titrasyon eğrisi: titrant hacmine karşı pH. Hacmini ve pH&apos;ını okumak için bir işaretin üzerine gelin ya da burada ok tuşlarını kullanın.</translation>
+    </message>
+    <message>
+        <source>Press Start first.</source>
+        <translation>Önce Başlat&apos;a basın.</translation>
+    </message>
 </context>
 <context>
     <name>drevant::Form3</name>
@@ -439,6 +478,49 @@
     <message>
         <source>Saved paths and messages</source>
         <translation>Kaydedilen yollar ve iletiler</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name: type it over *.dat; .dat is added when missing, and a name starting with * is saved as Drevant.dat. Enter saves.</source>
+        <translation>Dosyanın adı: *.dat&apos;ın üzerine yazın; eksikse .dat eklenir, * ile başlayan bir ad Drevant.dat olarak kaydedilir. Enter kaydeder.</translation>
+    </message>
+    <message>
+        <source>The drive to save on.</source>
+        <translation>Kaydedilecek sürücü.</translation>
+    </message>
+    <message>
+        <source>The folder to save in: double-click or Enter opens a folder.</source>
+        <translation>Kaydedilecek klasör: çift tıklama ya da Enter bir klasörü açar.</translation>
+    </message>
+    <message>
+        <source>The .dat files already in the folder: a click copies a name.</source>
+        <translation>Klasörde zaten bulunan .dat dosyaları: tıklamak adı kopyalar.</translation>
+    </message>
+    <message>
+        <source>Writes the data to the file and closes the dialog.</source>
+        <translation>Verileri dosyaya yazar ve pencereyi kapatır.</translation>
+    </message>
+    <message>
+        <source>Closes the dialog without saving.</source>
+        <translation>Pencereyi kaydetmeden kapatır.</translation>
+    </message>
+    <message>
+        <source>The path of each save, and why a save failed.</source>
+        <translation>Her kaydın yolu ve bir kaydın neden başarısız olduğu.</translation>
+    </message>
+</context>
+<context>
+    <name>drevant::HelpWindow</name>
+    <message>
+        <source>Drevant Help</source>
+        <translation>Drevant Yardımı</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;A titration&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Choose a level and press &lt;b&gt;Begin&lt;/b&gt;: an unknown sample is made up.&lt;/li&gt;&lt;li&gt;Set the titrant&apos;s normality and the sample&apos;s volume with the scroll bars.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Start&lt;/b&gt;: the first point, with no titrant, is plotted.&lt;/li&gt;&lt;li&gt;Hold the burette down: titrant flows at 1 mL per second, at least 0.1 mL a press, up to 20 mL. Each release prints the reading and plots a point.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Show Data&lt;/b&gt; lists the points, seven a page; &lt;b&gt;Export Data&lt;/b&gt; saves them.&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;Keys&lt;/h3&gt;&lt;p&gt;Tab and Shift+Tab move between controls; Space presses a button; hold Space on the burette to add titrant. The arrows, Page Up/Down, Home and End move a scroll bar. On the graph the arrows go from point to point. Ctrl+Plus and Ctrl+Minus zoom a window, Ctrl+0 goes back to 100 %; a window can also be resized or maximised. F1 opens this help.&lt;/p&gt;&lt;h3&gt;The export file&lt;/h3&gt;&lt;p&gt;The file (name.dat) holds the titrant&apos;s normality, the sample&apos;s volume and every point (volume in litres and pH), with a key for your teacher, who checks the hand-in with it. A name typed in the box replaces the pattern *.dat; .dat is added when missing; after the save the message panel says where the file went.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Bir titrasyon&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Bir düzey seçin ve &lt;b&gt;Başla&lt;/b&gt;&apos;ya basın: bilinmeyen bir numune oluşturulur.&lt;/li&gt;&lt;li&gt;Titrantın normalitesini ve numunenin hacmini kaydırma çubuklarıyla ayarlayın.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Başlat&lt;/b&gt;&apos;a basın: titrant eklenmemiş ilk nokta çizilir.&lt;/li&gt;&lt;li&gt;Bürete basılı tutun: titrant saniyede 1 mL, her basışta en az 0,1 mL, en çok 20 mL akar. Her bırakış okumayı gösterir ve bir nokta çizer.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Verileri göster&lt;/b&gt; noktaları sayfa başına yedi tane listeler; &lt;b&gt;Verileri dışa aktar&lt;/b&gt; onları kaydeder.&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;Tuşlar&lt;/h3&gt;&lt;p&gt;Tab ve Shift+Tab denetimler arasında geçiş yapar; Boşluk bir düğmeye basar; büret üzerinde Boşluk&apos;u basılı tutmak titrant ekler. Ok tuşları, Page Up/Down, Home ve End bir kaydırma çubuğunu hareket ettirir. Grafikte oklar noktadan noktaya gider. Ctrl+Artı ve Ctrl+Eksi bir pencereyi büyütür ya da küçültür, Ctrl+0 yüzde 100&apos;e döner; bir pencere yeniden boyutlandırılabilir ya da ekranı kaplayabilir. F1 bu yardımı açar.&lt;/p&gt;&lt;h3&gt;Dışa aktarma dosyası&lt;/h3&gt;&lt;p&gt;Dosya (ad.dat) titrantın normalitesini, numunenin hacmini ve her noktayı (litre cinsinden hacim ve pH) içerir; ayrıca öğretmeninizin teslim edilen çalışmayı denetlediği bir anahtar taşır. Kutuya yazılan bir ad *.dat kalıbının yerini alır; eksikse .dat eklenir; kaydettikten sonra ileti paneli dosyanın nereye gittiğini söyler.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;hr&gt;&lt;p&gt;Drevant %1. Licensed under the GNU General Public License, version 3 or later; it comes with no warranty.&lt;/p&gt;</source>
+        <translation>&lt;hr&gt;&lt;p&gt;Drevant %1. GNU Genel Kamu Lisansı, sürüm 3 ya da sonrası ile lisanslanmıştır; hiçbir garantisi yoktur.&lt;/p&gt;</translation>
     </message>
 </context>
 </TS>

@@ -192,10 +192,6 @@
         <source>, after the export </source>
         <translation>，导出后 </translation>
     </message>
-    <message>
-        <source> to </source>
-        <translation> 至 </translation>
-    </message>
 </context>
 <context>
     <name>KeyTool</name>
@@ -206,10 +202,6 @@
     <message>
         <source>the bare key %1 needs --normality N and --volume-ml V for a curve or plot</source>
         <translation>单独的密钥 %1 需要 --normality N 和 --volume-ml V 才能生成曲线或图</translation>
-    </message>
-    <message>
-        <source>cannot create the folder %1</source>
-        <translation>无法创建文件夹 %1</translation>
     </message>
 </context>
 <context>
@@ -301,6 +293,13 @@
     </message>
 </context>
 <context>
+    <name>drevant::ExportDialog</name>
+    <message>
+        <source>Saved %1 in %2</source>
+        <translation>已将 %1 保存到 %2</translation>
+    </message>
+</context>
+<context>
     <name>drevant::Form1</name>
     <message>
         <source>Choose a titration</source>
@@ -329,6 +328,18 @@
     <message>
         <source>Makes up an unknown sample of the chosen level and opens the titration window.</source>
         <translation>按所选难度生成未知样品，并打开滴定窗口。</translation>
+    </message>
+    <message>
+        <source>One acid in the unknown sample.</source>
+        <translation>未知样品中含一种酸。</translation>
+    </message>
+    <message>
+        <source>Two acids in the unknown sample.</source>
+        <translation>未知样品中含两种酸。</translation>
+    </message>
+    <message>
+        <source>A mixture of acids, one of them strong, in the unknown sample.</source>
+        <translation>未知样品中含多种酸，其中一种为强酸。</translation>
     </message>
 </context>
 <context>
@@ -401,6 +412,34 @@
         <source>Closes this window and goes back to choosing a level for a new sample.</source>
         <translation>关闭此窗口，返回为新样品选择难度。</translation>
     </message>
+    <message>
+        <source>Hold down to let titrant flow: 1 mL per second, at least 0.1 mL a press, up to 20 mL. Locked until Start.</source>
+        <translation>按住让滴定剂流出：每秒 1 mL，每次至少 0.1 mL，最多 20 mL。点“启动”前锁定。</translation>
+    </message>
+    <message>
+        <source>Titrant normality (N), 0.001 to 0.5: set it before Start.</source>
+        <translation>滴定剂当量浓度 (N)，0.001 至 0.5：请在“启动”前设定。</translation>
+    </message>
+    <message>
+        <source>Initial sample volume (mL), 1 to 1000: set it before Start.</source>
+        <translation>样品初始体积 (mL)，1 至 1000：请在“启动”前设定。</translation>
+    </message>
+    <message>
+        <source>Messages: the reading after each release, or a page of data.</source>
+        <translation>消息：每次松开后的读数，或一页数据。</translation>
+    </message>
+    <message>
+        <source>Shows the logged points in the message panel, seven a page.</source>
+        <translation>在消息面板中显示已记录的点，每页七个。</translation>
+    </message>
+    <message>
+        <source>Titration curve: pH against the volume of titrant. Point at a marker, or use the arrows here, to read its volume and pH.</source>
+        <translation>滴定曲线：pH 随滴定剂体积的变化。指向某个标记，或在此使用方向键，即可读出其体积和 pH。</translation>
+    </message>
+    <message>
+        <source>Press Start first.</source>
+        <translation>请先点“启动”。</translation>
+    </message>
 </context>
 <context>
     <name>drevant::Form3</name>
@@ -439,6 +478,49 @@
     <message>
         <source>Saved paths and messages</source>
         <translation>已保存的路径和消息</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name: type it over *.dat; .dat is added when missing, and a name starting with * is saved as Drevant.dat. Enter saves.</source>
+        <translation>文件名：覆盖 *.dat 输入；缺少时自动添加 .dat，以 * 开头的名称保存为 Drevant.dat。按 Enter 保存。</translation>
+    </message>
+    <message>
+        <source>The drive to save on.</source>
+        <translation>要保存到的驱动器。</translation>
+    </message>
+    <message>
+        <source>The folder to save in: double-click or Enter opens a folder.</source>
+        <translation>要保存到的文件夹：双击或按 Enter 打开文件夹。</translation>
+    </message>
+    <message>
+        <source>The .dat files already in the folder: a click copies a name.</source>
+        <translation>文件夹中已有的 .dat 文件：单击即复制文件名。</translation>
+    </message>
+    <message>
+        <source>Writes the data to the file and closes the dialog.</source>
+        <translation>将数据写入文件并关闭对话框。</translation>
+    </message>
+    <message>
+        <source>Closes the dialog without saving.</source>
+        <translation>关闭对话框，不保存。</translation>
+    </message>
+    <message>
+        <source>The path of each save, and why a save failed.</source>
+        <translation>每次保存的路径，以及保存失败的原因。</translation>
+    </message>
+</context>
+<context>
+    <name>drevant::HelpWindow</name>
+    <message>
+        <source>Drevant Help</source>
+        <translation>Drevant 帮助</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;A titration&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Choose a level and press &lt;b&gt;Begin&lt;/b&gt;: an unknown sample is made up.&lt;/li&gt;&lt;li&gt;Set the titrant&apos;s normality and the sample&apos;s volume with the scroll bars.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Start&lt;/b&gt;: the first point, with no titrant, is plotted.&lt;/li&gt;&lt;li&gt;Hold the burette down: titrant flows at 1 mL per second, at least 0.1 mL a press, up to 20 mL. Each release prints the reading and plots a point.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Show Data&lt;/b&gt; lists the points, seven a page; &lt;b&gt;Export Data&lt;/b&gt; saves them.&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;Keys&lt;/h3&gt;&lt;p&gt;Tab and Shift+Tab move between controls; Space presses a button; hold Space on the burette to add titrant. The arrows, Page Up/Down, Home and End move a scroll bar. On the graph the arrows go from point to point. Ctrl+Plus and Ctrl+Minus zoom a window, Ctrl+0 goes back to 100 %; a window can also be resized or maximised. F1 opens this help.&lt;/p&gt;&lt;h3&gt;The export file&lt;/h3&gt;&lt;p&gt;The file (name.dat) holds the titrant&apos;s normality, the sample&apos;s volume and every point (volume in litres and pH), with a key for your teacher, who checks the hand-in with it. A name typed in the box replaces the pattern *.dat; .dat is added when missing; after the save the message panel says where the file went.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;一次滴定&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;选择难度并点&lt;b&gt;开始&lt;/b&gt;：生成一个未知样品。&lt;/li&gt;&lt;li&gt;用滚动条设定滴定剂的当量浓度和样品体积。&lt;/li&gt;&lt;li&gt;点&lt;b&gt;启动&lt;/b&gt;：绘出第一个点（未加滴定剂）。&lt;/li&gt;&lt;li&gt;按住滴定管：滴定剂以每秒 1 mL 流出，每次至少 0.1 mL，最多 20 mL。每次松开都会显示读数并绘出一个点。&lt;/li&gt;&lt;li&gt;&lt;b&gt;显示数据&lt;/b&gt;列出各点，每页七个；&lt;b&gt;导出数据&lt;/b&gt;将其保存。&lt;/li&gt;&lt;/ol&gt;&lt;h3&gt;按键&lt;/h3&gt;&lt;p&gt;Tab 和 Shift+Tab 在控件间切换；空格键按下按钮；在滴定管上按住空格键即加入滴定剂。方向键、Page Up/Down、Home 和 End 移动滚动条。在曲线上，方向键逐点移动。Ctrl+加号和 Ctrl+减号放大或缩小窗口，Ctrl+0 恢复到 100%；窗口也可以调整大小或最大化。F1 打开本帮助。&lt;/p&gt;&lt;h3&gt;导出文件&lt;/h3&gt;&lt;p&gt;文件（名称.dat）包含滴定剂的当量浓度、样品体积和每个点（以升为单位的体积和 pH），并附有供教师核对作业的密钥。在输入框中键入的名称会替换 *.dat 模式；缺少时自动添加 .dat；保存后，消息面板会显示文件的保存位置。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;hr&gt;&lt;p&gt;Drevant %1. Licensed under the GNU General Public License, version 3 or later; it comes with no warranty.&lt;/p&gt;</source>
+        <translation>&lt;hr&gt;&lt;p&gt;Drevant %1。依据 GNU 通用公共许可证第 3 版或更高版本授权；不提供任何担保。&lt;/p&gt;</translation>
     </message>
 </context>
 </TS>

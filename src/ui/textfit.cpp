@@ -46,12 +46,4 @@ QRect captionBox(const QWidget& control) {
     return control.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &control);
 }
 
-void fitCaption(QLabel& label) {
-    label.setFont(fittedFont(label.font(), label.text(), captionBox(label), label.wordWrap()));
-}
-
-void fitCaption(QRadioButton& option) {
-    option.setFont(fittedFont(option.font(), option.text(), captionBox(option), false));
-}
-
 } // namespace drevant

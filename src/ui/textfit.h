@@ -5,8 +5,6 @@
 #include <QRect>
 #include <QString>
 
-class QLabel;
-class QRadioButton;
 class QWidget;
 
 namespace drevant {
@@ -25,9 +23,5 @@ QFont fittedFont(const QFont& font, const QString& text, const QRect& box, bool 
 // The place a control's caption is drawn in: a label's contents, an option button's text
 // beside its indicator, a push button's contents.
 QRect captionBox(const QWidget& control);
-
-// Gives a label (wrapping when it wraps) or an option button the font its caption fits in.
-void fitCaption(QLabel& label);
-void fitCaption(QRadioButton& option);
 
 } // namespace drevant

@@ -87,12 +87,58 @@ TEST(Csv, EveryRowHasTheHeadersShape) {
     EXPECT_EQ(rows[7][column("error")], QStringLiteral("line 6: the pH \"nan\" is not a number"));
 }
 
-TEST(Csv, TextThatASpreadsheetWouldRunIsDefused) {
-    EXPECT_EQ(csvText(QStringLiteral("=HYPERLINK(\"x\")")),
-              QStringLiteral("\"'=HYPERLINK(\"\"x\"\")\""));
-    EXPECT_EQ(csvText(QStringLiteral("@SUM(A1)")), QStringLiteral("'@SUM(A1)"));
-    EXPECT_EQ(csvText(QStringLiteral("plain.dat")), QStringLiteral("plain.dat"));
-    EXPECT_EQ(csvText(QStringLiteral("a\nb")), QStringLiteral("a?b")); // one row per line
+// Text a spreadsheet would run or turn into a number or date gets a "'"; every character is
+// kept (quoted where needed) and reads back to the same text.
+struct TextCase {
+    const char* name;
+    QString text;
+    QString cell; // as written with ","
+};
+
+class CsvTextCell : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(CsvTextCell, IsWrittenSafelyAndReadsBack) {
+    EXPECT_EQ(csvText(GetParam().text), GetParam().cell);
+    QString read = parseCsv(GetParam().cell + u'\n').front().front();
+    EXPECT_EQ(unmarkedText(read), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Csv, CsvTextCell,
+    ::testing::Values(
+        TextCase{"Formula", QStringLiteral("=HYPERLINK(\"x\")"),
+                 QStringLiteral("\"'=HYPERLINK(\"\"x\"\")\"")},
+        TextCase{"At", QStringLiteral("@SUM(A1)"), QStringLiteral("'@SUM(A1)")},
+        TextCase{"Plus", QStringLiteral("+1"), QStringLiteral("'+1")},
+        TextCase{"Minus", QStringLiteral("-cmd.dat"), QStringLiteral("'-cmd.dat")},
+        TextCase{"Tab", QStringLiteral("\tx.dat"), QStringLiteral("\"'\tx.dat\"")},
+        TextCase{"CarriageReturn", QStringLiteral("\rx"), QStringLiteral("\"'\rx\"")},
+        TextCase{"Apostrophe", QStringLiteral("'=x.dat"), QStringLiteral("''=x.dat")},
+        TextCase{"ApostropheAlone", QStringLiteral("'a.dat"), QStringLiteral("''a.dat")},
+        TextCase{"DateLike", QStringLiteral("3/4"), QStringLiteral("'3/4")},
+        TextCase{"NumberLike", QStringLiteral("2.5"), QStringLiteral("'2.5")},
+        TextCase{"DigitsAndLetters", QStringLiteral("7b anna.dat"), QStringLiteral("7b anna.dat")},
+        TextCase{"Plain", QStringLiteral("plain.dat"), QStringLiteral("plain.dat")},
+        TextCase{"LineBreak", QStringLiteral("a\nb"), QStringLiteral("\"a\nb\"")},
+        TextCase{"BlanksAround", QStringLiteral(" a.dat "), QStringLiteral("\" a.dat \"")},
+        TextCase{"Semicolon", QStringLiteral("a;b"), QStringLiteral("\"a;b\"")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The separator and decimal mark: chosen, or the locale's.
+TEST(Csv, StyleFollowsTheChoiceOrTheLocale) {
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    for (const QLocale& l : {german, english}) {
+        EXPECT_EQ(csvStyle(CsvChoice::Comma, l).separator, u',');
+        EXPECT_EQ(csvStyle(CsvChoice::Semicolon, l).decimal, u',');
+    }
+    EXPECT_EQ(csvStyle(CsvChoice::Locale, german).separator, u';');
+    EXPECT_EQ(csvStyle(CsvChoice::Locale, german).decimal, u',');
+    EXPECT_EQ(csvStyle(CsvChoice::Locale, english).separator, u',');
+    EXPECT_EQ(csvStyle(CsvChoice::Locale, english).decimal, u'.');
+    EXPECT_EQ(csvLine({numberCell(QStringLiteral("6.047")), textCell(QStringLiteral("x"))},
+                      csvStyle(CsvChoice::Semicolon)),
+              QStringLiteral("6,047;x\n"));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "toolfixtures.h"
 
 #include "answersheet.h"
+#include "csv.h"
 #include "grade.h"
 #include "keyreport.h"
 #include "names.h"
@@ -71,6 +72,20 @@ TEST_P(SheetForms, ReadTheSameRows) {
     EXPECT_GT(b.line, a.line);
 }
 
+// The text in UTF-16, either byte order, with or without a byte-order mark.
+QByteArray utf16(const QByteArray& utf8, bool bigEndian, bool bom) {
+    QString text = QString::fromUtf8(utf8);
+    if (bom)
+        text.prepend(QChar(0xFEFF));
+    QByteArray out;
+    for (QChar c : text) {
+        const char high = static_cast<char>(c.unicode() >> 8);
+        const char low = static_cast<char>(c.unicode() & 0xFF);
+        out += bigEndian ? QByteArray{1, high} + low : QByteArray{1, low} + high;
+    }
+    return out;
+}
+
 const char* const Header =
     "file,acid1_mol_l,acid1_pka,acid2_mol_l,acid2_pka,acid3_mol_l,acid3_pka,diprotic_mol_l,"
     "diprotic_pk1,diprotic_pk2";
@@ -85,26 +100,172 @@ INSTANTIATE_TEST_SUITE_P(
                   "\xEF\xBB\xBF" + QByteArray(Header).replace(',', ';') +
                       "\r\n\"class 7b/anna, \"\"the\"\" first.dat\";0,0042;STRONG;;;;;;4,6;\r\n"
                       "bob.dat;;;0,006;4,75;;;;;\r\n\r\n"},
-        SheetCase{"ColumnsReorderedAndExtra",
-                  "notes,diprotic_pk1,File,acid2_pka,acid1_mol_l,acid1_pka,acid2_mol_l\n"
-                  "x,4.6,\"class 7b/anna, \"\"the\"\" first.dat\",,0.0042,strong,\n"
-                  "\"two\nlines\",,bob.dat,4.75,,,0.006\n"}),
+        SheetCase{"ColumnsReordered",
+                  "diprotic_pk1,File,acid2_pka,acid1_mol_l,acid1_pka,acid2_mol_l,acid3_mol_l,"
+                  "acid3_pka,diprotic_mol_l,diprotic_pk2\n"
+                  "4.6,\"class 7b/anna, \"\"the\"\" first.dat\",,0.0042,strong,,,,,\n"
+                  ",bob.dat,4.75,,,0.006,\"two\nlines\",,,\n"},
+        SheetCase{"DoubledBomAndEmptyCellsAfterTheColumns",
+                  "\xEF\xBB\xBF\xEF\xBB\xBF" + QByteArray(Header) +
+                      ",,\n\"class 7b/anna, \"\"the\"\" first.dat\",0.0042,strong,,,,,,4.6,,,\n"
+                      "\n,,,,,,,,,\nbob.dat,,,0.006,4.75,,,,,\n"},
+        SheetCase{"Utf16LittleEndianWithBom",
+                  utf16(QByteArray(Header) + "\r\n\"class 7b/anna, \"\"the\"\" first.dat\","
+                                             "0.0042,strong,,,,,,4.6,\r\nbob.dat,,,0.006,4.75,,,,,",
+                        false, true)},
+        SheetCase{"Utf16BigEndianWithoutBom",
+                  utf16(QByteArray(Header) + "\r\n\"class 7b/anna, \"\"the\"\" first.dat\","
+                                             "0.0042,strong,,,,,,4.6,\r\nbob.dat,,,0.006,4.75,,,,,",
+                        true, false)}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(AnswerSheet, WithoutAFileColumnIsRefused) {
-    const auto r = parseAnswerSheet("name,acid1_mol_l\nanna.dat,0.1\n");
-    EXPECT_FALSE(r.sheet);
-    EXPECT_TRUE(r.error.contains(QLatin1String("\"file\""))) << r.error.toStdString();
-    EXPECT_FALSE(parseAnswerSheet(QByteArray()).sheet);
+// Sheets as students and mistakes leave them: refused as a whole with one line naming what
+// the file looks like, or read with each bad row a problem on its line and the rest graded.
+struct HostileSheet {
+    const char* name;
+    QByteArray bytes;
+    const char* error; // for a sheet refused as a whole
+    QStringList files; // rows read
+    std::vector<int> problemLines;
+};
+
+class HostileSheets : public ::testing::TestWithParam<HostileSheet> {};
+
+TEST_P(HostileSheets, AreRefusedOrReadRowByRow) {
+    const HostileSheet& c = GetParam();
+    const AnswerSheetReading r = parseAnswerSheet(c.bytes);
+    if (*c.error) {
+        ASSERT_FALSE(r.sheet);
+        EXPECT_EQ(r.error, QString::fromUtf8(c.error));
+        return;
+    }
+    ASSERT_TRUE(r.sheet) << r.error.toStdString();
+    QStringList files;
+    for (const AnswerRow& row : r.sheet->rows)
+        files << row.file;
+    EXPECT_EQ(files, c.files);
+    std::vector<int> lines;
+    for (const SheetProblem& p : r.sheet->problems) {
+        lines.push_back(p.line);
+        EXPECT_TRUE(p.message.endsWith(QLatin1String("; not graded"))) << p.message.toStdString();
+    }
+    EXPECT_EQ(lines, c.problemLines);
 }
 
-// A sheet saved in an 8-bit code page: its file names still name the files, byte for byte.
-TEST(AnswerSheet, NamesThatAreNotUtf8KeepTheirBytes) {
-    const auto r = parseAnswerSheet("file;acid1_mol_l\r\nJ\xF6rg.dat;0,5\r\n");
-    ASSERT_TRUE(r.sheet) << r.error.toStdString();
-    ASSERT_EQ(r.sheet->rows.size(), 1u);
-    EXPECT_EQ(nameBytes(r.sheet->rows[0].file), QByteArray("J\xF6rg.dat"));
-    EXPECT_EQ(r.sheet->rows[0].values[0].number, 0.5);
+QByteArray rows(int count, const char* row = "a.dat,,,,,,,,,\n") {
+    QByteArray out = QByteArray(Header) + '\n';
+    for (int i = 0; i < count; ++i)
+        out += row;
+    return out;
+}
+
+const char* const NotASheet =
+    "not an answer sheet: its first line is not the header that drevant-key --answer-sheet "
+    "writes";
+
+INSTANTIATE_TEST_SUITE_P(
+    AnswerSheet, HostileSheets,
+    ::testing::Values(
+        HostileSheet{"AnswerKey",
+                     csvHeader().toUtf8() + "a.dat,A1,A,x\n",
+                     "this is an answer key (drevant-key --csv), not an answer sheet",
+                     {},
+                     {}},
+        HostileSheet{"Grades",
+                     "file,item,reported,true_value,tolerance,verdict,items_right,items,percent\n",
+                     "this is a grades file (drevant-key --grade), not an answer sheet",
+                     {},
+                     {}},
+        HostileSheet{"Summary",
+                     "name;file;items_right;items;percent;error\n",
+                     "this is a class summary (drevant-key --grade --summary), not an answer "
+                     "sheet",
+                     {},
+                     {}},
+        HostileSheet{"Curve",
+                     "file,key,normality_n,v0_l,titrant_ml,ph\n",
+                     "this is a titration curve (drevant-key --curve), not an answer sheet",
+                     {},
+                     {}},
+        HostileSheet{"Picture",
+                     QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16),
+                     "this is a picture, not an answer sheet",
+                     {},
+                     {}},
+        HostileSheet{"OtherText", "root:x:0:0:root:/root:/bin/bash\n", NotASheet, {}, {}},
+        HostileSheet{"ColumnMissing", "file,acid1_mol_l\nanna.dat,0.1\n", NotASheet, {}, {}},
+        HostileSheet{"ColumnExtra", QByteArray(Header) + ",notes\n", NotASheet, {}, {}},
+        HostileSheet{"Empty", "", "the sheet is empty", {}, {}},
+        HostileSheet{"OnlyBlankLines", "\n\r\n\n", "the sheet is empty", {}, {}},
+        HostileSheet{"OpenQuoteAtTheEnd",
+                     rows(1) + "b.dat,\"0.0072\nc.dat,,,,,,,,,\nd.dat,,,,,,,,,\n",
+                     "",
+                     {"a.dat", "c.dat", "d.dat"},
+                     {3}},
+        HostileSheet{
+            "OpenQuoteInTheLastRow", rows(2) + "\"e.dat,,,,,,,,,", "", {"a.dat", "a.dat"}, {4}},
+        HostileSheet{"CellsTooManyTooFew",
+                     rows(0) + "a.dat,,,,,,,,,,x\nb.dat,1\nc.dat,,,,,,,,,,,,\nd.dat,,,,,,,,,\n",
+                     "",
+                     {"c.dat", "d.dat"},
+                     {2, 3}},
+        HostileSheet{"AnswersWithoutAFile",
+                     rows(0) + ",0.1,,,,,,,,\n,,,,,,,,,\ne.dat,,,,,,,,,\n",
+                     "",
+                     {"e.dat"},
+                     {2}},
+        HostileSheet{"QuoteInsideAQuotedName",
+                     rows(0) + "\"a\"\"\nb.dat\",,,,,,,,,\nc.dat,,,,,,,,,\n",
+                     "",
+                     {"a\"\nb.dat", "c.dat"},
+                     {}},
+        HostileSheet{"RowLimit",
+                     rows(MaxAnswerSheetRows),
+                     "",
+                     QStringList(MaxAnswerSheetRows, QStringLiteral("a.dat")),
+                     {}},
+        HostileSheet{"RowLimitPassed",
+                     rows(MaxAnswerSheetRows + 1),
+                     "the sheet has more than 10000 rows; split it into classes",
+                     {},
+                     {}},
+        HostileSheet{"ByteLimitPassed",
+                     QByteArray(MaxAnswerSheetBytes + 1, ' '),
+                     "the sheet has more than 16777216 bytes: not an answer sheet",
+                     {},
+                     {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Whatever name the tool writes into a sheet, in either style, reads back to the same bytes.
+TEST(AnswerSheet, NamesReadBackAsWritten) {
+    const QList<QByteArray> names{"=cmd.dat",          "+1.dat",      "-x.dat",     "@x.dat",
+                                  "\tx.dat",           "\rx.dat",     "'=x.dat",    "''.dat",
+                                  " lead.dat",         "trail.dat ",  "new\nl.dat", "a,b;c\".dat",
+                                  "x\xEF\xBB\xBF.dat", "J\xF6rg.dat", "3/4",        "2.5",
+                                  "class 7b/anna.dat"};
+    for (const CsvStyle& style : {csvStyle(CsvChoice::Comma), csvStyle(CsvChoice::Semicolon)}) {
+        QString sheet = csvLine(
+            [] {
+                std::vector<CsvCell> cells;
+                for (const QString& c : answerSheetColumns())
+                    cells.push_back(textCell(c));
+                return cells;
+            }(),
+            style);
+        for (const QByteArray& n : names) {
+            std::vector<CsvCell> cells{textCell(nameFromBytes(n))};
+            cells.resize(10);
+            sheet += csvLine(cells, style);
+        }
+        const auto r = parseAnswerSheet(nameBytes(sheet));
+        ASSERT_TRUE(r.sheet) << r.error.toStdString();
+        ASSERT_EQ(r.sheet->rows.size(), static_cast<std::size_t>(names.size()));
+        for (qsizetype i = 0; i < names.size(); ++i)
+            EXPECT_EQ(nameBytes(r.sheet->rows[static_cast<std::size_t>(i)].file), names[i]);
+    }
+}
+
+TEST(AnswerSheet, NameBytesRoundTrip) {
     // A U+FEFF inside a name is part of it, not a byte-order mark to drop.
     const QByteArray withFeff("x\xEF\xBB\xBF\xF6.dat");
     EXPECT_EQ(nameBytes(nameFromBytes(withFeff)), withFeff);

@@ -89,12 +89,11 @@ TEST_F(KeyToolRun, CurveOfAFileAndOfABareKey) {
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, ExitAllFine) << run.err.toStdString();
     QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 2 + 201);
-    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("# ") + file + QStringLiteral(": ")));
-    EXPECT_TRUE(lines[0].endsWith(QLatin1String("titrant 0.25 N, sample 0.2 L")));
-    EXPECT_EQ(lines[1], QStringLiteral("# titrant_mL\tpH"));
-    EXPECT_TRUE(lines[2].startsWith(QLatin1String("0.0\t")));
-    EXPECT_TRUE(lines[202].startsWith(QLatin1String("20.0\t")));
+    ASSERT_EQ(lines.size(), 1 + 201);
+    EXPECT_EQ(lines[0], QStringLiteral("file,key,normality_n,v0_l,titrant_ml,ph"));
+    const QString start = file + u',' + firstLine(file) + QStringLiteral(",0.25,0.2,");
+    EXPECT_TRUE(lines[1].startsWith(start + QStringLiteral("0.0,"))) << lines[1].toStdString();
+    EXPECT_TRUE(lines[201].startsWith(start + QStringLiteral("20.0,")));
 
     // The key A 7D A0 (0.005 mol/L, Ka 10^-5) at 0.25 N and 200 mL: the solver's known pH
     // values at 0, 2, 4 and 20 mL.
@@ -103,11 +102,12 @@ TEST_F(KeyToolRun, CurveOfAFileAndOfABareKey) {
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, ExitAllFine) << run.err.toStdString();
     lines = run.out.split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 2 + 201);
-    EXPECT_EQ(lines[2 + 0], QStringLiteral("0.0\t3.668"));
-    EXPECT_EQ(lines[2 + 20], QStringLiteral("2.0\t5.012"));
-    EXPECT_EQ(lines[2 + 40], QStringLiteral("4.0\t8.358"));
-    EXPECT_EQ(lines[2 + 200], QStringLiteral("20.0\t12.264"));
+    ASSERT_EQ(lines.size(), 1 + 201);
+    const QString key = QStringLiteral(",A7DA0051A0059B051A32B0,0.25,0.2,");
+    EXPECT_EQ(lines[1 + 0], key + QStringLiteral("0.0,3.668"));
+    EXPECT_EQ(lines[1 + 20], key + QStringLiteral("2.0,5.012"));
+    EXPECT_EQ(lines[1 + 40], key + QStringLiteral("4.0,8.358"));
+    EXPECT_EQ(lines[1 + 200], key + QStringLiteral("20.0,12.264"));
 }
 
 // Both decimal separators: a file written in a comma locale reads as its point twin.
@@ -198,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DamagedFile{"KeyUnknownLetter", 1, "unknown system letter"},
                       DamagedFile{"EditedPh", 45, "not a number"},
                       DamagedFile{"EditedNormality", 2, "range"},
-                      DamagedFile{"BinaryGarbage", 1, "not plain ASCII"},
+                      DamagedFile{"BinaryGarbage", 0, "is binary data, not an export file"},
                       DamagedFile{"Enormous", 0, "bytes"}, DamagedFile{"Empty", 1, "empty"},
                       DamagedFile{"Pipe", 0, "not a regular file"},
                       DamagedFile{"Missing", 0, "no such file"}),

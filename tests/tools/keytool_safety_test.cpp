@@ -21,7 +21,9 @@ namespace {
 
 using tooltest::fileBytes;
 using tooltest::parseCsv;
+using tooltest::runShell;
 using tooltest::runTool;
+using tooltest::shellBytes;
 using tooltest::writeBytes;
 using tooltest::writeStudentFile;
 
@@ -31,36 +33,6 @@ protected:
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QTemporaryDir m_dir;
 };
-
-// Runs the tool through the shell, so its arguments and redirections can be raw bytes.
-tooltest::ToolRun runShell(const QByteArray& script) {
-    QProcess process;
-    process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QString::fromLatin1(script),
-                                              QStringLiteral(DREVANT_KEY_BINARY)});
-    tooltest::ToolRun run;
-    if (!process.waitForStarted(20000))
-        return run;
-    run.finished = process.waitForFinished(20000);
-    if (!run.finished)
-        process.kill();
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromLatin1(process.readAllStandardOutput()); // bytes kept one to one
-    run.err = QString::fromLatin1(process.readAllStandardError());
-    return run;
-}
-
-// A shell word that gives exactly these bytes, whatever they are: $(printf '\ooo...').
-QByteArray shellBytes(const QByteArray& bytes) {
-    QByteArray escaped;
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b >= 0x80 || ch == '\'' || ch == '%' || ch == '\\')
-            escaped += '\\' + QByteArray::number(b, 8).rightJustified(3, '0');
-        else
-            escaped += ch;
-    }
-    return "\"$(printf '" + escaped + "')\"";
-}
 
 // Targets a plot must never be written to; each run is refused, and the file stays as it was.
 struct BadTarget {
@@ -167,7 +139,9 @@ TEST_P(BrokenOutput, IsReportedWithExitOne) {
         files << path(QStringLiteral("s%1.dat").arg(i));
         writeStudentFile(files.back(), i % 3, 10.0 + i);
     }
-    QByteArray script = "exec \"$0\" " + QByteArray(GetParam().mode);
+    // From the files' folder: an answer sheet names files relative to where it goes.
+    QByteArray script = "cd '" + QFile::encodeName(m_dir.path()) + "' && exec \"$0\" " +
+                        QByteArray(GetParam().mode);
     for (const QString& f : files)
         script += " '" + QFile::encodeName(f) + "'";
     script += ' ' + QByteArray(GetParam().redirect);
@@ -293,26 +267,29 @@ TEST_F(ToolSafety, AnswerSheetToGrades) {
     const auto graded = parseCsv(QString::fromUtf8(grader.readAllStandardOutput()));
     const QString err = QString::fromUtf8(grader.readAllStandardError());
     ASSERT_FALSE(graded.empty());
-    EXPECT_EQ(graded[0].join(u','), QStringLiteral("file,item,reported,true,tolerance,verdict"));
+    EXPECT_EQ(graded[0].join(u','), QStringLiteral("file,item,reported,true_value,tolerance,verdict,"
+                                                   "items_right,items,percent"));
     int ok = 0;
     int scores = 0;
     for (const QStringList& r : graded) {
         if (r.size() == 6 && r[5] == QLatin1String("ok"))
             ++ok;
-        if (r.size() == 3 && r[1] == QLatin1String("score")) {
+        if (r.size() == 9 && r[1] == QLatin1String("score")) {
             ++scores;
-            const QStringList parts = r[2].split(u'/');
-            EXPECT_EQ(parts[0], parts[1]) << r.join(u',').toStdString();
+            EXPECT_EQ(r[6], r[7]) << r.join(u',').toStdString();
+            EXPECT_EQ(r[8], QStringLiteral("100.0"));
         }
         if (r.front() == QLatin1String("missing.dat")) {
             ASSERT_EQ(r.size(), 6);
             EXPECT_EQ(r[5], QStringLiteral("unreadable"));
-            EXPECT_EQ(r[1], QStringLiteral("no such file"));
+            EXPECT_TRUE(r[1].startsWith(QLatin1String("no such file: ")) &&
+                        r[1].endsWith(QLatin1String("/missing.dat")))
+                << r[1].toStdString(); // the path tried
         }
     }
     EXPECT_EQ(scores, 6);
     EXPECT_GE(ok, 6 * 2);
-    EXPECT_EQ(err.count(u'\n'), 1) << err.toStdString();
+    EXPECT_EQ(err.count(u'\n'), 2) << err.toStdString(); // the missing file's line, the summary
     EXPECT_TRUE(err.contains(QLatin1String("graded 6 files"))) << err.toStdString();
     EXPECT_TRUE(err.contains(QLatin1String("1 file unreadable"))) << err.toStdString();
 }

@@ -2,73 +2,130 @@
 #include "answersheet.h"
 #include "answerwords.h"
 
+#include "csv.h"
 #include "names.h"
 
+#include "export/exportfilereader.h"
+
+#include <QStringDecoder>
+
+#include <algorithm>
 #include <cmath>
 
 namespace drevant::keytool {
 
 namespace {
 
-// A CSV text split into records of cells; each record remembers its first line.
+// Header cells kept at most: enough to recognise any of the tool's own files.
+constexpr qsizetype HeaderCellsKept = 64;
+
+// One record of the CSV text: its cells (at most `keep` of them), how many there were, and
+// whether any cell beyond those kept held text.
 struct Record {
     int line = 0;
     QStringList cells;
+    qsizetype count = 0;
+    bool textBeyondKept = false;
+    bool unclosedQuote = false;
+    bool blank() const { return !unclosedQuote && count == 1 && cells.front().isEmpty(); }
 };
 
-std::vector<Record> records(const QString& text, QChar separator) {
-    std::vector<Record> out;
-    Record record;
-    QString cell;
-    bool quoted = false;
-    bool wasQuoted = false;
-    int line = 1;
-    record.line = 1;
-    auto endCell = [&] {
-        record.cells << (wasQuoted ? cell : cell.trimmed());
-        cell.clear();
-        wasQuoted = false;
-    };
-    auto endRecord = [&] {
-        endCell();
-        out.push_back(record);
-        record = Record{};
-        record.line = line;
-    };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (quoted) {
-            if (c == u'"' && i + 1 < text.size() && text.at(i + 1) == u'"') {
-                cell += u'"';
-                ++i;
-            } else if (c == u'"') {
-                quoted = false;
-            } else {
-                if (c == u'\n')
-                    ++line;
-                cell += c;
-            }
-        } else if (c == u'"' && cell.trimmed().isEmpty()) {
-            quoted = true;
-            wasQuoted = true;
-            cell.clear();
-        } else if (c == separator) {
-            endCell();
-        } else if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') {
-            continue; // the LF ends the record
-        } else if (c == u'\n' || c == u'\r') {
-            ++line;
-            endRecord();
-        } else if (!wasQuoted) {
-            cell += c; // text after a closing quote is dropped
-        }
-    }
-    if (!cell.isEmpty() || !record.cells.isEmpty() || wasQuoted)
-        endRecord();
-    return out;
-}
+// Splits the text into records in one pass. A quote still open at the end makes the record
+// that opened it a problem; reading goes on from the line after that quote.
+class Records {
+public:
+    Records(const QString& text, QChar separator) : m_text(text), m_separator(separator) {}
 
-// The header decides the separator: ";" when it has one outside quotes and no ",".
+    bool next(Record& record, qsizetype keep) {
+        const qsizetype n = m_text.size();
+        if (m_at >= n)
+            return false;
+        record = Record{};
+        record.line = m_line;
+        QString cell;
+        bool quoted = false;
+        bool wasQuoted = false;
+        bool onlyBlanks = true;
+        qsizetype quoteAt = 0;
+        int quoteLine = 0;
+        auto endCell = [&] {
+            if (record.count < keep)
+                record.cells << (wasQuoted ? cell : cell.trimmed());
+            else if (!cell.trimmed().isEmpty())
+                record.textBeyondKept = true;
+            ++record.count;
+            cell.clear();
+            wasQuoted = false;
+            onlyBlanks = true;
+        };
+        while (m_at < n) {
+            const QChar c = m_text.at(m_at);
+            if (quoted) {
+                if (c == u'"') {
+                    if (m_at + 1 < n && m_text.at(m_at + 1) == u'"') {
+                        cell += u'"';
+                        m_at += 2;
+                        continue;
+                    }
+                    quoted = false;
+                } else {
+                    if (isLineEnd(m_at))
+                        ++m_line;
+                    cell += c;
+                }
+                ++m_at;
+            } else if (c == u'"' && onlyBlanks && !wasQuoted) {
+                quoted = wasQuoted = true;
+                cell.clear();
+                quoteAt = m_at++;
+                quoteLine = m_line;
+            } else if (c == m_separator) {
+                endCell();
+                ++m_at;
+            } else if (c == u'\n' || c == u'\r') {
+                m_at += (c == u'\r' && m_at + 1 < n && m_text.at(m_at + 1) == u'\n') ? 2 : 1;
+                ++m_line;
+                endCell();
+                return true;
+            } else {
+                if (!wasQuoted) // text after a closing quote is dropped
+                    cell += c;
+                onlyBlanks = onlyBlanks && c.isSpace();
+                ++m_at;
+            }
+        }
+        if (quoted) {
+            // Everything after the quote would be one cell: go on from the next line.
+            record.unclosedQuote = true;
+            record.line = quoteLine;
+            m_line = quoteLine + 1;
+            m_at = quoteAt;
+            while (m_at < n && !isLineEnd(m_at))
+                ++m_at;
+            if (m_at < n)
+                m_at += m_text.at(m_at) == u'\r' && m_at + 1 < n && m_text.at(m_at + 1) == u'\n'
+                            ? 2
+                            : 1;
+            return true;
+        }
+        endCell();
+        return true;
+    }
+
+private:
+    // A line ends at LF, or at a CR not followed by LF.
+    bool isLineEnd(qsizetype i) const {
+        const QChar c = m_text.at(i);
+        return c == u'\n' || (c == u'\r' && !(i + 1 < m_text.size() && m_text.at(i + 1) == u'\n'));
+    }
+
+    const QString& m_text;
+    QChar m_separator;
+    qsizetype m_at = 0;
+    int m_line = 1;
+};
+
+// The header decides the separator: ";" when it has more of them outside quotes than ",".
 QChar separatorOf(const QString& text) {
     bool quoted = false;
     int commas = 0;
@@ -86,6 +143,34 @@ QChar separatorOf(const QString& text) {
     return semicolons > commas ? QChar(u';') : QChar(u',');
 }
 
+bool startsWith(const QByteArray& bytes, const char* magic) {
+    return bytes.startsWith(QByteArray(magic));
+}
+
+// What a file that is not an answer sheet looks like, from its header or its first bytes;
+// never quoting it (it may be any file).
+QString notASheet(const QByteArray& bytes, const QStringList& header) {
+    auto has = [&](const char* name) { return header.contains(QLatin1String(name)); };
+    QString what;
+    if (has("key") && has("letter"))
+        what = QStringLiteral("an answer key (drevant-key --csv)");
+    else if (has("item") && has("verdict"))
+        what = QStringLiteral("a grades file (drevant-key --grade)");
+    else if (has("name") && has("items_right"))
+        what = QStringLiteral("a class summary (drevant-key --grade --summary)");
+    else if (has("titrant_ml") && has("ph"))
+        what = QStringLiteral("a titration curve (drevant-key --curve)");
+    else if (startsWith(bytes, "\x89PNG") || startsWith(bytes, "\xFF\xD8\xFF") ||
+             startsWith(bytes, "GIF8") || startsWith(bytes, "BM"))
+        what = QStringLiteral("a picture");
+    else if (parseExportFile(bytes).contents)
+        what = QStringLiteral("an export file of a titration");
+    if (!what.isEmpty())
+        return QStringLiteral("this is ") + what + QStringLiteral(", not an answer sheet");
+    return QStringLiteral("not an answer sheet: its first line is not the header that "
+                          "drevant-key --answer-sheet writes");
+}
+
 } // namespace
 
 QStringList answerSheetColumns() {
@@ -94,6 +179,10 @@ QStringList answerSheetColumns() {
             QStringLiteral("acid2_pka"),    QStringLiteral("acid3_mol_l"),
             QStringLiteral("acid3_pka"),    QStringLiteral("diprotic_mol_l"),
             QStringLiteral("diprotic_pk1"), QStringLiteral("diprotic_pk2")};
+}
+
+bool isStrongWord(const QString& word) {
+    return word.compare(QLatin1String("strong"), Qt::CaseInsensitive) == 0;
 }
 
 ReportedValue reportedValue(const QString& cell) {
@@ -125,52 +214,109 @@ ReportedValue reportedValue(const QString& cell) {
     return v;
 }
 
-AnswerSheetReading parseAnswerSheet(const QByteArray& raw) {
-    if (raw.size() > MaxAnswerSheetBytes) {
+QString sheetText(const QByteArray& bytes) {
+    const auto at = [&](qsizetype i) { return static_cast<unsigned char>(bytes.at(i)); };
+    std::optional<QStringDecoder::Encoding> utf16;
+    qsizetype skip = 0;
+    if (bytes.startsWith("\xFF\xFE")) {
+        utf16 = QStringDecoder::Utf16LE;
+        skip = 2;
+    } else if (bytes.startsWith("\xFE\xFF")) {
+        utf16 = QStringDecoder::Utf16BE;
+        skip = 2;
+    } else if (bytes.size() >= 2 && at(0) != 0 && at(1) == 0) {
+        utf16 = QStringDecoder::Utf16LE; // the header is ASCII: every second byte 0
+    } else if (bytes.size() >= 2 && at(0) == 0 && at(1) != 0) {
+        utf16 = QStringDecoder::Utf16BE;
+    }
+    QString text;
+    const QByteArrayView rest = QByteArrayView(bytes).sliced(skip);
+    if (utf16) {
+        QStringDecoder decoder(*utf16, QStringDecoder::Flag::ConvertInitialBom);
+        text = decoder(rest);
+    } else {
+        // Valid UTF-8 in one go; otherwise byte by byte, keeping the bytes of names.
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        text = decoder(rest);
+        if (decoder.hasError())
+            text = nameFromBytes(rest.toByteArray());
+    }
+    qsizetype boms = 0;
+    while (boms < text.size() && text.at(boms) == QChar(0xFEFF))
+        ++boms;
+    text.remove(0, boms);
+    return text;
+}
+
+AnswerSheetReading parseAnswerSheet(const QByteArray& bytes) {
+    if (bytes.size() > MaxAnswerSheetBytes) {
         return {std::nullopt, QStringLiteral("the sheet has more than ") +
                                   QString::number(MaxAnswerSheetBytes) +
                                   QStringLiteral(" bytes: not an answer sheet")};
     }
-    QByteArray bytes = raw;
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    // Bytes that are not UTF-8 (a sheet saved in an 8-bit code page) are kept as they are,
-    // so file names in that code page still name their files.
-    const QString text = nameFromBytes(bytes);
-    const std::vector<Record> all = records(text, separatorOf(text));
-    if (all.empty())
+    const QString text = sheetText(bytes);
+    Records records(text, separatorOf(text));
+    Record header;
+    bool any = false;
+    while ((any = records.next(header, HeaderCellsKept)) && header.blank())
+        ;
+    if (!any)
         return {std::nullopt, QStringLiteral("the sheet is empty")};
 
+    QStringList names;
+    for (const QString& c : header.cells)
+        names << c.toLower();
+    while (!names.isEmpty() && names.back().isEmpty())
+        names.removeLast();
     const QStringList wanted = answerSheetColumns();
-    std::vector<qsizetype> where(static_cast<std::size_t>(wanted.size()), -1);
-    const QStringList& header = all.front().cells;
-    for (qsizetype c = 0; c < header.size(); ++c) {
-        const qsizetype k = wanted.indexOf(header.at(c).trimmed().toLower());
-        if (k >= 0 && where[static_cast<std::size_t>(k)] < 0)
-            where[static_cast<std::size_t>(k)] = c;
-    }
-    if (where.front() < 0) {
-        return {std::nullopt, QStringLiteral("line 1: the header has no \"file\" column (write "
-                                             "one with drevant-key --answer-sheet)")};
-    }
+    std::vector<qsizetype> where;
+    for (const QString& w : wanted)
+        where.push_back(names.indexOf(w));
+    const bool recognised =
+        !header.unclosedQuote && !header.textBeyondKept && names.size() == wanted.size() &&
+        std::all_of(where.begin(), where.end(), [](qsizetype c) { return c >= 0; });
+    if (!recognised)
+        return {std::nullopt, notASheet(bytes, names)};
 
     AnswerSheet sheet;
-    for (std::size_t r = 1; r < all.size(); ++r) {
-        const Record& record = all[r];
-        auto cell = [&](std::size_t k) {
-            const qsizetype c = where[k];
-            return c >= 0 && c < record.cells.size() ? record.cells.at(c) : QString();
+    const auto columns = static_cast<qsizetype>(wanted.size());
+    int rows = 0;
+    Record record;
+    while (records.next(record, columns)) {
+        if (record.blank())
+            continue;
+        if (++rows > MaxAnswerSheetRows) {
+            return {std::nullopt, QStringLiteral("the sheet has more than ") +
+                                      QString::number(MaxAnswerSheetRows) +
+                                      QStringLiteral(" rows; split it into classes")};
+        }
+        auto problem = [&](const QString& message) {
+            sheet.problems.push_back({record.line, message + QStringLiteral("; not graded")});
         };
+        if (record.unclosedQuote) {
+            problem(QStringLiteral("a quote opened on this line is never closed"));
+            continue;
+        }
+        if (record.count < columns || record.textBeyondKept) {
+            problem(QString::number(record.count) + QStringLiteral(" cells, the header has ") +
+                    QString::number(columns));
+            continue;
+        }
+        const QString file = unmarkedText(record.cells.at(where.front()));
+        if (file.isEmpty()) {
+            if (std::any_of(record.cells.begin(), record.cells.end(),
+                            [](const QString& c) { return !c.isEmpty(); }))
+                problem(QStringLiteral("the row has answers but no file name"));
+            continue; // a row a teacher left blank
+        }
         AnswerRow row;
         row.line = record.line;
-        row.file = cell(0).trimmed();
-        if (row.file.isEmpty())
-            continue; // an empty line, or a row a teacher left blank
+        row.file = file;
         for (std::size_t k = 1; k < where.size(); ++k)
-            row.values.push_back(reportedValue(cell(k)));
-        sheet.rows.push_back(row);
+            row.values.push_back(reportedValue(record.cells.at(where[k])));
+        sheet.rows.push_back(std::move(row));
     }
-    return {sheet, QString()};
+    return {std::move(sheet), QString()};
 }
 
 } // namespace drevant::keytool

@@ -49,6 +49,8 @@ ParsedArguments parseArguments(const QStringList& arguments) {
     const QCommandLineOption curve(QStringLiteral("curve"), QString());
     const QCommandLineOption answerSheet(QStringLiteral("answer-sheet"), QString());
     const QCommandLineOption semicolon(QStringLiteral("semicolon"), QString());
+    const QCommandLineOption comma(QStringLiteral("comma"), QString());
+    const QCommandLineOption summary(QStringLiteral("summary"), QString());
     const QCommandLineOption plot(QStringLiteral("plot"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption plotDir(QStringLiteral("plot-dir"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption normality(QStringLiteral("normality"), QString(), QStringLiteral("N"));
@@ -58,23 +60,42 @@ ParsedArguments parseArguments(const QStringList& arguments) {
                                            QStringLiteral("PERCENT"));
     const QCommandLineOption tolerancePka(QStringLiteral("tolerance-pka"), QString(),
                                           QStringLiteral("PK"));
-    parser.addOptions({help, version, csv, curve, answerSheet, semicolon, plot, plotDir, normality,
-                       volume, grade, toleranceConc, tolerancePka});
+    parser.addOptions({help, version, csv, curve, answerSheet, semicolon, comma, summary, plot,
+                       plotDir, normality, volume, grade, toleranceConc, tolerancePka});
     parser.addPositionalArgument(QStringLiteral("inputs"), QString());
+    const std::vector<const QCommandLineOption*> valued{
+        &plot, &plotDir, &normality, &volume, &grade, &toleranceConc, &tolerancePka};
+
+    // "--grade --semicolon s.csv" would take the option for the sheet: a value given as the
+    // next argument may not look like an option ("--grade=-x.csv" still can be one).
+    for (qsizetype i = 0; i + 1 < arguments.size(); ++i) {
+        const QString& a = arguments.at(i);
+        if (a == QLatin1String("--"))
+            break;
+        const QString& next = arguments.at(i + 1);
+        if (!a.startsWith(QLatin1String("--")) || a.contains(u'=') || next.size() < 2 ||
+            !next.startsWith(u'-') || next.at(1).isDigit() || next.at(1) == u'.')
+            continue;
+        for (const QCommandLineOption* o : valued) {
+            if (a.mid(2) == o->names().front())
+                return usageError(quotedOption(o->names().front()) +
+                                  QStringLiteral(" needs a value, not the option ") + u'"' +
+                                  shownName(next) + u'"');
+        }
+    }
 
     if (!parser.parse(QStringList{QStringLiteral("drevant-key")} + arguments)) {
         if (!parser.unknownOptionNames().isEmpty())
             return usageError(QStringLiteral("unknown option ") +
                               quotedOption(parser.unknownOptionNames().front()));
         // Missing or unexpected values: name the option as the user wrote it.
-        for (const QCommandLineOption* o :
-             {&plot, &plotDir, &normality, &volume, &grade, &toleranceConc, &tolerancePka}) {
+        for (const QCommandLineOption* o : valued) {
             if (parser.errorText().contains(QStringLiteral("'--") + o->names().front() + u'\''))
                 return usageError(quotedOption(o->names().front()) +
                                   QStringLiteral(" needs a value"));
         }
         for (const QCommandLineOption* o :
-             {&help, &version, &csv, &curve, &answerSheet, &semicolon}) {
+             {&help, &version, &csv, &curve, &answerSheet, &semicolon, &comma, &summary}) {
             for (const QString& n : o->names()) {
                 if (parser.errorText().contains(
                         u'\'' + (n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n +
@@ -83,6 +104,11 @@ ParsedArguments parseArguments(const QStringList& arguments) {
             }
         }
         return usageError(parser.errorText());
+    }
+
+    for (const QCommandLineOption* o : valued) {
+        if (parser.values(*o).size() > 1)
+            return usageError(quotedOption(o->names().front()) + QStringLiteral(" given twice"));
     }
 
     KeyToolOptions options;
@@ -107,7 +133,15 @@ ParsedArguments parseArguments(const QStringList& arguments) {
     }
     if (!modes.empty())
         options.mode = modes.front().second;
-    options.semicolons = parser.isSet(semicolon);
+    if (parser.isSet(comma) && parser.isSet(semicolon))
+        return usageError(QStringLiteral("--comma and --semicolon cannot be used together"));
+    if (parser.isSet(comma))
+        options.csv = CsvChoice::Comma;
+    else if (parser.isSet(semicolon))
+        options.csv = CsvChoice::Semicolon;
+    options.summary = parser.isSet(summary);
+    if (options.summary && options.mode != OutputMode::Grade)
+        return usageError(QStringLiteral("--summary goes with --grade"));
 
     if (parser.isSet(plot)) {
         if (parser.value(plot).isEmpty())
@@ -204,23 +238,27 @@ QString usageText() {
         "whether the student's points fit the sample.\n"
         "\n"
         "  --csv               one spreadsheet row per input, with a header row\n"
-        "  --curve             the true titration curve: titrant mL and pH, 0 to 20 mL\n"
-        "                      in 0.1 mL steps\n"
+        "  --curve             the true titration curve as CSV: titrant mL and pH,\n"
+        "                      0 to 20 mL in 0.1 mL steps\n"
         "  --plot FILE.png     draw the student's points over the true curve (one input)\n"
         "  --plot-dir DIR      draw one plot per input into DIR (DIR/<name>.png)\n"
         "  --normality N       titrant normality for bare keys (0.001 to 0.5)\n"
         "  --volume-ml V       sample volume in mL for bare keys (1 to 1000)\n"
         "  --answer-sheet      an empty answer sheet (CSV) for the files, for the students\n"
         "  --grade SHEET       grade a filled answer sheet against the files it names\n"
+        "  --summary           with --grade: one row per student (name, file, items right,\n"
+        "                      items, percent) instead of one per item\n"
         "  --tolerance-conc P  concentrations within P percent count as right (default 5)\n"
         "  --tolerance-pka D   pKa values within D count as right (default 0.2)\n"
-        "  --semicolon         CSV with \";\" between cells and this computer's decimal\n"
-        "                      separator, as spreadsheets set to decimal commas open it\n"
+        "  --comma             CSV with \",\" between cells and \".\" in numbers\n"
+        "  --semicolon         CSV with \";\" between cells and \",\" in numbers\n"
+        "                      (default: as this computer's locale writes decimals)\n"
         "  -h, --help          show this help\n"
         "      --version       show the version\n"
         "\n"
         "An argument that is not an existing file and has no \"/\" or \".\" is read as a key.\n"
-        "Exit status: 0 all inputs read, 1 some could not be read, 2 usage error.\n");
+        "Names in an answer sheet are relative to the sheet's folder.\n"
+        "Exit status: 0 all inputs read, 1 some could not be read or written, 2 usage error.\n");
 }
 
 } // namespace drevant::keytool

@@ -2,6 +2,7 @@
 #include "csv.h"
 
 #include "session/declarevars.h"
+#include "session/numbertext.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -22,9 +23,11 @@ CsvCell empty() {
 
 } // namespace
 
-CsvStyle localeCsvStyle() {
-    const QString decimal = QLocale::system().decimalPoint();
-    return {u';', decimal.size() == 1 ? decimal.front() : QChar(u',')};
+CsvStyle csvStyle(CsvChoice choice, const QLocale& locale) {
+    if (choice == CsvChoice::Locale)
+        choice =
+            locale.decimalPoint() == QStringLiteral(",") ? CsvChoice::Semicolon : CsvChoice::Comma;
+    return choice == CsvChoice::Semicolon ? CsvStyle{u';', u','} : CsvStyle{u',', u'.'};
 }
 
 CsvCell textCell(const QString& text) {
@@ -72,16 +75,58 @@ QString csvHeader(const CsvStyle& style) {
     return csvLine(cells, style);
 }
 
+bool needsTextMark(const QString& text) {
+    if (text.isEmpty())
+        return false;
+    if (QStringView(u"=+-@\t\r'").contains(text.front()))
+        return true;
+    // Digits with number or date punctuation only: a spreadsheet may take it for either.
+    if (!text.front().isDigit())
+        return false;
+    for (QChar c : text) {
+        if (!c.isDigit() && !QStringView(u"./-:, eE%").contains(c))
+            return false;
+    }
+    return true;
+}
+
+QString unmarkedText(const QString& cell) {
+    if (cell.startsWith(u'\'') && needsTextMark(cell.mid(1)))
+        return cell.mid(1);
+    return cell;
+}
+
 QString csvText(const QString& text, QChar separator) {
-    QString cell = shownName(text);
-    if (!cell.isEmpty() && QStringLiteral("=+-@").contains(cell.front()))
-        cell.prepend(u'\'');
-    if (cell.contains(separator) || cell.contains(u'"') || cell.contains(u',') ||
-        cell.contains(u';')) {
+    QString cell = needsTextMark(text) ? u'\'' + text : text;
+    const bool blankAtEnds = !cell.isEmpty() && (cell.front().isSpace() || cell.back().isSpace());
+    if (blankAtEnds || cell.contains(separator) || cell.contains(u'"') || cell.contains(u',') ||
+        cell.contains(u';') || cell.contains(u'\n') || cell.contains(u'\r') ||
+        cell.contains(u'\t')) {
         cell.replace(QStringLiteral("\""), QStringLiteral("\"\""));
         cell = u'"' + cell + u'"';
     }
     return cell;
+}
+
+QString curveCsvHeader(const CsvStyle& style) {
+    std::vector<CsvCell> cells;
+    for (const char* name : {"file", "key", "normality_n", "v0_l", "titrant_ml", "ph"})
+        cells.push_back(textCell(QString::fromLatin1(name)));
+    return csvLine(cells, style);
+}
+
+QString curveCsvRows(const AnalysedInput& input, const std::vector<CurvePoint>& curve,
+                     const CsvStyle& style) {
+    const QLocale c = QLocale::c();
+    QString out;
+    for (const CurvePoint& p : curve) {
+        out += csvLine({input.fromFile ? textCell(input.name) : empty(), textCell(input.key),
+                        number(*input.normality), number(*input.sampleVolumeL),
+                        numberCell(QString::number(p.volumeL * 1000, 'f', 1)),
+                        numberCell(numberDigits(Number::real(p.ph), c))},
+                       style);
+    }
+    return out;
 }
 
 QString csvRow(const AnalysedInput& input, const CsvStyle& style) {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "curve.h"
 #include "keyreport.h"
 
+#include <QLocale>
 #include <QString>
 
 namespace drevant::keytool {
@@ -13,14 +15,17 @@ inline constexpr int CsvEquivalenceColumns = 3;
 // after export, suspect points; the endpoints; error.
 inline constexpr int CsvColumnCount = 4 + 9 + 3 + 5 + CsvEquivalenceColumns + 1;
 
-// How cells are separated and numbers written: "," and "." (the default), or ";" and the
-// decimal separator of the user's locale, which spreadsheets set to decimal commas open
-// directly.
+// How cells are separated and numbers written: "," and "." or ";" and ",". A spreadsheet
+// set to a decimal comma splits "," files wrongly and reads "6.047" as 6047; one set to a
+// decimal point reads "6,047" as text. So the style follows the user's locale unless chosen.
 struct CsvStyle {
     QChar separator = u',';
     QChar decimal = u'.';
 };
-CsvStyle localeCsvStyle(); // ";" and the system locale's decimal separator
+enum class CsvChoice { Locale, Comma, Semicolon };
+// --comma: "," and "."; --semicolon: ";" and ","; by default the locale decides: a decimal
+// comma gives ";" and ",", anything else "," and ".".
+CsvStyle csvStyle(CsvChoice choice, const QLocale& locale = QLocale::system());
 
 // A cell of a row: text (quoted as needed) or a number written with "." (converted to the
 // style's decimal separator).
@@ -40,9 +45,20 @@ QString csvHeader(const CsvStyle& style = {});
 // letter says are absent have empty cells; a failed input has only its name and the error.
 QString csvRow(const AnalysedInput& input, const CsvStyle& style = {});
 
-// A text cell as RFC 4180 wants it: quoted when it holds a comma, a quote or a line break.
-// Text that a spreadsheet would run as a formula (starting with = + - @) gets a "'" in front:
-// file names, keys and errors come from students' files. Numbers are written as they are.
+// The true curve (--curve): `file,key,normality_n,v0_l,titrant_ml,ph`, one row per point.
+QString curveCsvHeader(const CsvStyle& style = {});
+QString curveCsvRows(const AnalysedInput& input, const std::vector<CurvePoint>& curve,
+                     const CsvStyle& style = {});
+
+// A text cell as RFC 4180 wants it: quoted when it holds a separator, a quote, a line break,
+// a tab, or blanks at either end; every character kept. Text that a spreadsheet would run as
+// a formula (starting with = + - @, tab or CR) or turn into a number or date ("3/4", "1-2",
+// "2.5") gets a "'" in front, shown as text; so does text already starting with "'", so that
+// unmarkedText gives back exactly what was written. Numbers are written as they are.
 QString csvText(const QString& text, QChar separator = u',');
+// A cell as read back: the "'" that csvText put in front removed, any other text unchanged.
+QString unmarkedText(const QString& cell);
+// Whether csvText puts a "'" in front of this text.
+bool needsTextMark(const QString& text);
 
 } // namespace drevant::keytool

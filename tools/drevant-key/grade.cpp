@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "grade.h"
 
+#include "names.h"
+
+#include "export/samplekey.h"
 #include "session/declarevars.h"
 
 #include <algorithm>
@@ -73,6 +76,30 @@ struct Grader {
 
 } // namespace
 
+AnalysedInput gradingInput(const QString& path) {
+    AnalysedInput input;
+    input.name = path;
+    input.fromFile = true;
+    const ExportFileReading reading = readExportFile(path);
+    if (!reading.contents) {
+        input.failed = true;
+        input.errorLine = reading.error.line;
+        input.error = reading.error.message;
+        return input;
+    }
+    input.key = reading.contents->key;
+    const SampleKeyDecoding decoding = decodeSampleKey(input.key);
+    QString problem = decoding.sample ? impossibleKeyReason(*decoding.sample) : decoding.error;
+    if (!problem.isEmpty()) {
+        input.failed = true;
+        input.errorLine = 1;
+        input.error = problem;
+        return input;
+    }
+    input.sample = decoding.sample;
+    return input;
+}
+
 FileGrade gradeRow(const AnswerRow& row, const AnalysedInput& input, const GradeTolerances& tol) {
     FileGrade grade;
     grade.file = row.file;
@@ -135,7 +162,8 @@ FileGrade gradeRow(const AnswerRow& row, const AnalysedInput& input, const Grade
 
 QString gradeHeader(const CsvStyle& style) {
     std::vector<CsvCell> cells;
-    for (const char* name : {"file", "item", "reported", "true", "tolerance", "verdict"})
+    for (const char* name : {"file", "item", "reported", "true_value", "tolerance", "verdict",
+                             "items_right", "items", "percent"})
         cells.push_back(textCell(QString::fromLatin1(name)));
     return csvLine(cells, style);
 }
@@ -157,11 +185,57 @@ QString gradeLines(const FileGrade& grade, const CsvStyle& style) {
     return out;
 }
 
+namespace {
+
+// items_right, items, percent (one decimal); empty for an unreadable file.
+std::vector<CsvCell> scoreCells(const FileGrade& grade) {
+    if (grade.unreadable)
+        return {CsvCell{}, CsvCell{}, CsvCell{}};
+    const auto items = static_cast<int>(grade.items.size());
+    return {numberCell(QString::number(grade.ok)), numberCell(QString::number(items)),
+            items > 0 ? numberCell(QString::number(100.0 * grade.ok / items, 'f', 1)) : CsvCell{}};
+}
+
+} // namespace
+
 QString scoreLine(const FileGrade& grade, const CsvStyle& style) {
-    return csvLine(
-        {textCell(grade.file), textCell(QStringLiteral("score")),
-         textCell(QString::number(grade.ok) + u'/' + QString::number(grade.items.size()))},
-        style);
+    std::vector<CsvCell> cells{textCell(grade.file), textCell(QStringLiteral("score"))};
+    cells.resize(6);
+    const std::vector<CsvCell> score = scoreCells(grade);
+    cells.insert(cells.end(), score.begin(), score.end());
+    return csvLine(cells, style);
+}
+
+QString studentName(const QString& file) {
+    QString name = file.section(u'/', -1);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot > 0)
+        name.truncate(dot);
+    return name;
+}
+
+QString summaryHeader(const CsvStyle& style) {
+    std::vector<CsvCell> cells;
+    for (const char* name : {"name", "file", "items_right", "items", "percent", "error"})
+        cells.push_back(textCell(QString::fromLatin1(name)));
+    return csvLine(cells, style);
+}
+
+QString summaryLines(std::vector<const FileGrade*> grades, const CsvStyle& style) {
+    std::stable_sort(grades.begin(), grades.end(), [](const FileGrade* a, const FileGrade* b) {
+        const int byName =
+            QString::compare(studentName(a->file), studentName(b->file), Qt::CaseInsensitive);
+        return byName != 0 ? byName < 0 : a->file < b->file;
+    });
+    QString out;
+    for (const FileGrade* g : grades) {
+        std::vector<CsvCell> cells{textCell(studentName(g->file)), textCell(g->file)};
+        const std::vector<CsvCell> score = scoreCells(*g);
+        cells.insert(cells.end(), score.begin(), score.end());
+        cells.push_back(g->unreadable ? textCell(g->items.front().item) : CsvCell{});
+        out += csvLine(cells, style);
+    }
+    return out;
 }
 
 QString classSummary(const std::vector<FileGrade>& grades) {

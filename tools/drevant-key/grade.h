@@ -16,7 +16,7 @@ struct GradeTolerances {
     double pka = 0.2;                    // absolute, in pK units
 };
 
-// One graded item: a cell pair of the output row `file,item,reported,true,tolerance,verdict`.
+// One graded item: a cell pair of the output row `file,item,reported,true_value,tolerance,verdict`.
 struct GradeItem {
     QString item;     // the sheet's column ("acid2_pka"); the reason for an unreadable file
     QString reported; // as the student wrote it
@@ -38,11 +38,23 @@ struct FileGrade {
 // concentration is ok within the relative tolerance of the true one, a pKa within the
 // absolute one, each widened by the key's rounding; "strong" is the pKa of an acid whose
 // constant is 1 or more.
+// The decoded key of an export file, all that grading needs: no points checked, no endpoints.
+AnalysedInput gradingInput(const QString& path);
+
 FileGrade gradeRow(const AnswerRow& row, const AnalysedInput& input, const GradeTolerances& tol);
 
+// The grades: one row per item, `file,item,reported,true_value,tolerance,verdict`, then per file a
+// score row `file,score,,,,,items_right,items,percent` (numbers a spreadsheet cannot take
+// for a date, as it would "3/4").
 QString gradeHeader(const CsvStyle& style = {});
 QString gradeLines(const FileGrade& grade, const CsvStyle& style = {});
-QString scoreLine(const FileGrade& grade, const CsvStyle& style = {}); // file,score,ok/items
+QString scoreLine(const FileGrade& grade, const CsvStyle& style = {});
+
+// The class summary (--summary): one row per student, `name,file,items_right,items,percent,
+// error`, sorted by name; the name is the file's name without folder and extension.
+QString summaryHeader(const CsvStyle& style = {});
+QString summaryLines(std::vector<const FileGrade*> grades, const CsvStyle& style = {});
+QString studentName(const QString& file);
 
 // The one-line class summary for standard error.
 QString classSummary(const std::vector<FileGrade>& grades);

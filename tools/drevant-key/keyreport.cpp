@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyreport.h"
 
+#include "export/namedfile.h"
 #include "names.h"
 #include "session/declarevars.h"
 
@@ -151,7 +152,7 @@ AnalysedInput analyseFile(const QString& path) {
     AnalysedInput input;
     input.name = path;
     input.fromFile = true;
-    const ExportFileReading reading = readNamedExportFile(path);
+    const ExportFileReading reading = readExportFile(path);
     if (!reading.contents) {
         input.failed = true;
         input.errorLine = reading.error.line;
@@ -194,9 +195,12 @@ AnalysedInput analyseKey(const QString& key, std::optional<double> normality,
     const SampleKeyDecoding decoding = decodeSampleKey(key);
     if (!decoding.sample) {
         input.failed = true;
+        // A file name typed without its ".dat" is no key: say which file was meant.
         input.error =
-            QCoreApplication::translate("KeyReport", "not a file, and not a sample key: ") +
-            decoding.error;
+            nameExists(key + QStringLiteral(".dat"))
+                ? missingFileMessage(key)
+                : QCoreApplication::translate("KeyReport", "not a file, and not a sample key: ") +
+                      decoding.error;
         return input;
     }
     if (const QString impossible = impossibleKeyReason(*decoding.sample); !impossible.isEmpty()) {
@@ -208,15 +212,6 @@ AnalysedInput analyseKey(const QString& key, std::optional<double> normality,
     if (normality && sampleVolumeL)
         input.equivalences = equivalencePoints(*input.sample, *normality, *sampleVolumeL);
     return input;
-}
-
-QString shownName(const QString& name) {
-    QString shown = name;
-    for (QChar& c : shown) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            c = u'?';
-    }
-    return shown;
 }
 
 QString errorLine(const AnalysedInput& input) {
@@ -290,13 +285,15 @@ QString formatReport(const AnalysedInput& input) {
             if (p.verdict != PointVerdict::Suspect)
                 continue;
             QString where = shownName(input.name) + u':' + QString::number(p.line);
+            const int decimals = suspectDecimals(p);
             QString text = QCoreApplication::translate("KeyReport", "    suspect ") + where +
-                           QStringLiteral(": ") + pointText(p) +
+                           QStringLiteral(": ") + pointText(p, decimals) +
                            QCoreApplication::translate("KeyReport", ", true ") +
-                           bandText(p.generated);
-            if (p.afterExport)
+                           bandText(p.generated, decimals);
+            if (p.afterExport) {
                 text += QCoreApplication::translate("KeyReport", ", after the export ") +
-                        bandText(*p.afterExport);
+                        bandText(*p.afterExport, decimals);
+            }
             line(text);
         }
     }
@@ -304,14 +301,28 @@ QString formatReport(const AnalysedInput& input) {
     return out;
 }
 
-QString pointText(const CheckedPoint& p) {
+QString pointText(const CheckedPoint& p, int phDecimals) {
     return QString::number(p.volumeL * 1000, 'f', 2) + QStringLiteral(" mL, pH ") +
-           QString::number(p.ph, 'f', 3);
+           QString::number(p.ph, 'f', phDecimals);
 }
 
-QString bandText(const PhBand& band) {
-    return QStringLiteral("pH ") + QString::number(band.low, 'f', 3) +
-           QCoreApplication::translate("KeyReport", " to ") + QString::number(band.high, 'f', 3);
+QString bandText(const PhBand& band, int phDecimals) {
+    return QStringLiteral("pH ") + QString::number(band.low, 'f', phDecimals) +
+           QStringLiteral(" to ") + QString::number(band.high, 'f', phDecimals);
+}
+
+int suspectDecimals(const CheckedPoint& p) {
+    for (int decimals = ShownPhDecimals; decimals < MaxShownPhDecimals; ++decimals) {
+        const auto shown = [decimals](double ph) {
+            return QString::number(ph, 'f', decimals).toDouble();
+        };
+        const auto outside = [&](const PhBand& band) {
+            return shown(p.ph) < shown(band.low) || shown(p.ph) > shown(band.high);
+        };
+        if (outside(p.generated) && (!p.afterExport || outside(*p.afterExport)))
+            return decimals;
+    }
+    return MaxShownPhDecimals;
 }
 
 QString concentrationText(double molPerL) {

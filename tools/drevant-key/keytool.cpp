@@ -7,15 +7,19 @@
 #include "keyreport.h"
 #include "names.h"
 #include "plot.h"
+#include "savedfile.h"
+#include "sheetpaths.h"
 
 #include "export/exportfilereader.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 #include <QtConcurrent/QtConcurrentMap>
 
+#include <algorithm>
 #include <cmath>
 
 namespace drevant::keytool {
@@ -40,13 +44,6 @@ QString plotName(const AnalysedInput& input, QSet<QString>& used) {
     return name;
 }
 
-QString curveHeader(const AnalysedInput& input) {
-    return QStringLiteral("# ") + shownName(input.name) + QStringLiteral(": ") + input.key +
-           QStringLiteral(", titrant ") + QString::number(*input.normality, 'g', 15) +
-           QStringLiteral(" N, sample ") + QString::number(*input.sampleVolumeL, 'g', 15) +
-           QStringLiteral(" L\n# titrant_mL\tpH\n");
-}
-
 // Every input analysed, on all cores, in the order given.
 std::vector<AnalysedInput> analyseAll(const KeyToolOptions& options,
                                       const std::vector<bool>& bare) {
@@ -67,8 +64,7 @@ std::vector<AnalysedInput> analyseAll(const KeyToolOptions& options,
 class Run {
 public:
     Run(const KeyToolOptions& options, TextOutput& out, TextOutput& err)
-        : m_options(options), m_out(out), m_err(err),
-          m_style(options.semicolons ? localeCsvStyle() : CsvStyle{}) {}
+        : m_options(options), m_out(out), m_err(err), m_style(csvStyle(options.csv)) {}
 
     int inputs();
     int answerSheet();
@@ -115,12 +111,12 @@ int Run::inputs() {
             return ExitUsage;
         }
     }
-    if (m_options.plotDir && !QDir().mkpath(*m_options.plotDir)) {
-        m_err << "drevant-key: "
-              << QCoreApplication::translate("KeyTool", "cannot create the folder %1")
-                     .arg(shownName(*m_options.plotDir))
-              << '\n';
-        return ExitUsage;
+    if (m_options.plotDir) {
+        if (const auto problem = makeOutputFolder(*m_options.plotDir)) {
+            m_err << "drevant-key: " << *problem << '\n';
+            m_err.flush();
+            return ExitSomeFailed;
+        }
     }
 
     const std::vector<AnalysedInput> analysed = analyseAll(m_options, bare);
@@ -134,7 +130,7 @@ int Run::inputs() {
         if (m_options.plotFile)
             pngs[i] = *m_options.plotFile;
         else if (m_options.plotDir)
-            pngs[i] = QDir(*m_options.plotDir).filePath(plotName(analysed[i], plotNames));
+            pngs[i] = pathInFolder(*m_options.plotDir, plotName(analysed[i], plotNames));
     }
     std::vector<int> order(analysed.size());
     for (std::size_t i = 0; i < order.size(); ++i)
@@ -155,8 +151,9 @@ int Run::inputs() {
 
     if (m_options.mode == OutputMode::Csv)
         m_out << csvHeader(m_style);
+    else if (m_options.mode == OutputMode::Curve)
+        m_out << curveCsvHeader(m_style);
     bool anyFailed = false;
-    bool firstBlock = true;
     for (std::size_t i = 0; i < analysed.size(); ++i) {
         const AnalysedInput& input = analysed[i];
         if (input.failed) {
@@ -173,17 +170,15 @@ int Run::inputs() {
                 m_out << csvRow(input, m_style);
                 break;
             case OutputMode::Curve:
-                if (!firstBlock)
-                    m_out << '\n';
-                m_out << curveHeader(input)
-                      << formatCurve(trueCurve(decodedSampleTable(*input.sample),
-                                               *input.sampleVolumeL, *input.normality));
+                m_out << curveCsvRows(input,
+                                      trueCurve(decodedSampleTable(*input.sample),
+                                                *input.sampleVolumeL, *input.normality),
+                                      m_style);
                 break;
             case OutputMode::AnswerSheet:
             case OutputMode::Grade:
                 break;
             }
-            firstBlock = false;
             if (!plotErrors[i].isEmpty()) {
                 anyFailed = true;
                 m_err << shownName(input.name) << ": " << plotErrors[i] << '\n';
@@ -203,8 +198,16 @@ int Run::answerSheet() {
         header.push_back(textCell(c));
     m_out << csvLine(header, m_style);
     bool anyFailed = false;
+    const std::optional<QString> sheetFolder = m_options.sheetFolder;
     for (const QString& file : m_options.inputs) {
-        const ExportFileReading reading = readNamedExportFile(file);
+        QString problem;
+        const QString sheetName = sheetNameFor(file, sheetFolder, problem);
+        if (sheetName.isEmpty()) {
+            m_err << shownName(file) << ": " << problem << '\n';
+            anyFailed = true;
+            continue;
+        }
+        const ExportFileReading reading = readExportFile(file);
         if (!reading.contents) {
             AnalysedInput failed;
             failed.name = file;
@@ -215,7 +218,7 @@ int Run::answerSheet() {
             continue;
         }
         // Every answer cell empty: the template must not tell which components there are.
-        std::vector<CsvCell> row{textCell(file)};
+        std::vector<CsvCell> row{textCell(sheetName)};
         row.resize(static_cast<std::size_t>(columns.size()));
         m_out << csvLine(row, m_style);
         if (!flushed())
@@ -240,38 +243,94 @@ int Run::grade() {
         m_err << shownName(sheetName) << ": " << reading.error << '\n';
         return ExitSomeFailed;
     }
-    const QString folder = QFileInfo(sheetName).path();
-    const std::vector<AnswerRow>& rows = reading.sheet->rows;
-    std::vector<int> order(rows.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = static_cast<int>(i);
-    const std::vector<FileGrade> grades =
-        QtConcurrent::blockingMapped<std::vector<FileGrade>>(order, [&](int i) {
-            const AnswerRow& row = rows[static_cast<std::size_t>(i)];
-            const QString path =
-                QDir::isAbsolutePath(row.file) ? row.file : folder + u'/' + row.file;
-            AnalysedInput input = analyseFile(path);
-            input.name = row.file;
-            return gradeRow(row, input, m_options.tolerances);
-        });
-
-    m_out << gradeHeader(m_style);
-    for (const FileGrade& g : grades) {
-        m_out << gradeLines(g, m_style);
-        if (!flushed())
-            return ExitSomeFailed;
+    const AnswerSheet& sheet = *reading.sheet;
+    // One line per row not graded, in the sheet's order, after all rows are looked at.
+    std::vector<SheetProblem> problems = sheet.problems;
+    auto lineError = [&](int line, const QString& message) { problems.push_back({line, message}); };
+    bool anyFailed = !sheet.problems.empty();
+    if (sheet.rows.empty() && sheet.problems.empty()) {
+        m_err << shownName(sheetName) << ": the sheet names no files\n";
+        return ExitSomeFailed;
     }
-    bool anyUnreadable = false;
-    for (const FileGrade& g : grades) {
-        anyUnreadable = anyUnreadable || g.unreadable;
-        if (!g.unreadable)
-            m_out << scoreLine(g, m_style);
+
+    // Each row's file, resolved against the sheet's folder; every file read once.
+    const QString folder = QFileInfo(sheetName).path();
+    struct Target {
+        const AnswerRow* row;
+        ResolvedName name;
+        std::size_t file; // index into `files`
+    };
+    std::vector<Target> targets;
+    std::vector<QString> files;
+    QHash<QString, std::size_t> fileOf;
+    QHash<QString, int> lineOf;
+    for (const AnswerRow& row : sheet.rows) {
+        ResolvedName name = resolveSheetName(folder, row.file);
+        if (!name.problem.isEmpty()) {
+            lineError(row.line, shownName(row.file) + QStringLiteral(": ") + name.problem +
+                                    QStringLiteral("; not graded"));
+            anyFailed = true;
+            continue;
+        }
+        const QString identity = name.identity.isEmpty() ? name.path : name.identity;
+        if (const auto seen = lineOf.constFind(identity); seen != lineOf.cend()) {
+            lineError(row.line, shownName(row.file) + QStringLiteral(": the same file as line ") +
+                                    QString::number(*seen) + QStringLiteral("; not graded"));
+            anyFailed = true;
+            continue;
+        }
+        lineOf.insert(identity, row.line);
+        fileOf.insert(identity, files.size());
+        targets.push_back({&row, name, files.size()});
+        files.push_back(name.path);
+    }
+    const std::vector<AnalysedInput> inputs =
+        QtConcurrent::blockingMapped<std::vector<AnalysedInput>>(files, gradingInput);
+
+    std::vector<FileGrade> grades;
+    grades.reserve(targets.size());
+    for (const Target& t : targets) {
+        AnalysedInput input = inputs[t.file];
+        input.name = t.row->file;
+        // A file that cannot be read is named by the path tried.
+        if (input.failed) {
+            input.error =
+                shownName(t.name.path) +
+                (input.errorLine > 0 ? u':' + QString::number(input.errorLine) : QString()) +
+                QStringLiteral(": ") + input.error;
+            input.errorLine = 0;
+        }
+        grades.push_back(gradeRow(*t.row, input, m_options.tolerances));
+        if (grades.back().unreadable) {
+            anyFailed = true;
+            lineError(t.row->line, grades.back().items.front().item);
+        }
+    }
+
+    std::stable_sort(problems.begin(), problems.end(),
+                     [](const SheetProblem& a, const SheetProblem& b) { return a.line < b.line; });
+    for (const SheetProblem& p : problems)
+        m_err << shownName(sheetName) << ':' << QString::number(p.line) << ": " << p.message
+              << '\n';
+
+    if (m_options.summary) {
+        std::vector<const FileGrade*> all;
+        for (const FileGrade& g : grades)
+            all.push_back(&g);
+        m_out << summaryHeader(m_style) << summaryLines(all, m_style);
+    } else {
+        m_out << gradeHeader(m_style);
+        for (const FileGrade& g : grades) {
+            m_out << gradeLines(g, m_style);
+            if (!g.unreadable)
+                m_out << scoreLine(g, m_style);
+        }
     }
     if (!flushed())
         return ExitSomeFailed;
     m_err << "drevant-key: " << classSummary(grades) << '\n';
     m_err.flush();
-    return anyUnreadable ? ExitSomeFailed : ExitAllFine;
+    return anyFailed ? ExitSomeFailed : ExitAllFine;
 }
 
 } // namespace

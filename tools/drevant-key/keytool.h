@@ -27,8 +27,12 @@ struct KeyToolOptions {
     std::optional<double> volumeMl;    // --volume-ml V, for bare keys
     std::optional<QString> gradeSheet; // --grade SHEET
     GradeTolerances tolerances;        // --tolerance-conc PERCENT, --tolerance-pka PK
-    bool semicolons = false;           // --semicolon: ";" and the locale's decimal separator
+    CsvChoice csv = CsvChoice::Locale; // --comma, --semicolon, or the locale's convention
+    bool summary = false;              // --summary: one row per student instead of per item
     QStringList inputs;                // files and bare keys, in the order given
+    // The folder the answer sheet is written to (standard output's file), when known: its
+    // names are written relative to it. Otherwise relative to the working folder.
+    std::optional<QString> sheetFolder;
     bool help = false;
     bool version = false;
 };

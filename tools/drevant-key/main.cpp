@@ -3,6 +3,7 @@
 #include "names.h"
 #include "output.h"
 #include "session/languages.h"
+#include "sheetpaths.h"
 
 #include <QGuiApplication>
 
@@ -36,12 +37,15 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i)
         arguments << nameFromBytes(QByteArray(argv[i]));
 
-    const ParsedArguments parsed = parseArguments(arguments);
+    ParsedArguments parsed = parseArguments(arguments);
     if (!parsed.options) {
         err << "drevant-key: " << parsed.error << "\nTry 'drevant-key --help'.\n";
         err.flush();
         return ExitUsage;
     }
+
+    if (parsed.options->mode == OutputMode::AnswerSheet)
+        parsed.options->sheetFolder = standardOutputFolder();
 
     // Plots are drawn into images, never shown: the offscreen platform needs no display, and
     // is used even where another platform is set, which could fail without one. The other

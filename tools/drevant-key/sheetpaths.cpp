@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sheetpaths.h"
+
+#include "keyreport.h"
+#include "names.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <algorithm>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace drevant::keytool {
+
+namespace {
+
+// Whether a relative name stays inside its folder, counting its ".." against its folders.
+bool staysInside(const QString& name) {
+    int depth = 0;
+    for (const QString& part : name.split(u'/')) {
+        if (part == QLatin1String(".."))
+            --depth;
+        else if (!part.isEmpty() && part != QLatin1String("."))
+            ++depth;
+        if (depth < 0)
+            return false;
+    }
+    return true;
+}
+
+bool isAbsoluteName(const QString& name) {
+    return name.startsWith(u'/') || name.startsWith(u'\\') ||
+           (name.size() >= 2 && name.at(1) == u':' && name.at(0).isLetter());
+}
+
+bool isWithin(const QString& path, const QString& folder) {
+    return path == folder || path.startsWith(folder.endsWith(u'/') ? folder : folder + u'/');
+}
+
+QString workingFolder() {
+    const std::optional<QString> here = canonicalPath(QStringLiteral("."));
+    return here ? *here : QDir::currentPath();
+}
+
+} // namespace
+
+std::optional<QString> canonicalPath(const QString& name) {
+#ifdef _WIN32
+    const QString path = QFileInfo(name).canonicalFilePath();
+    return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
+#else
+    char* resolved = ::realpath(nameBytes(name).constData(), nullptr);
+    if (resolved == nullptr)
+        return std::nullopt;
+    const QString path = nameFromBytes(QByteArray(resolved));
+    std::free(resolved);
+    return path;
+#endif
+}
+
+std::optional<QString> standardOutputFolder() {
+#ifdef _WIN32
+    return std::nullopt;
+#else
+    struct stat st {};
+    if (::fstat(STDOUT_FILENO, &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    const std::optional<QString> file = canonicalPath(QStringLiteral("/proc/self/fd/1"));
+    if (!file)
+        return std::nullopt;
+    return file->left(std::max<qsizetype>(1, file->lastIndexOf(u'/')));
+#endif
+}
+
+ResolvedName resolveSheetName(const QString& folder, const QString& name) {
+    ResolvedName r;
+    if (isAbsoluteName(name)) {
+        r.problem = QStringLiteral("an absolute name; names in the sheet are relative to its "
+                                   "folder");
+        return r;
+    }
+    if (!staysInside(name)) {
+        r.problem = QStringLiteral("leaves the sheet's folder");
+        return r;
+    }
+    r.path = folder == QLatin1String(".") ? name : folder + u'/' + name;
+    const std::optional<QString> base = canonicalPath(folder);
+    const std::optional<QString> target = canonicalPath(r.path);
+    if (base && target) {
+        if (!isWithin(*target, *base)) {
+            r.problem = r.path + QStringLiteral(": a link leading out of the sheet's folder");
+            return r;
+        }
+        r.identity = *target;
+    }
+    return r;
+}
+
+QString sheetNameFor(const QString& input, const std::optional<QString>& sheetFolder,
+                     QString& problem) {
+    const QString base = sheetFolder ? *sheetFolder : workingFolder();
+    // The input's folder resolved (links and ".." as the system sees them); its own name kept,
+    // so a link in the class folder is named as the link.
+    const qsizetype slash = input.lastIndexOf(u'/');
+    const QString folderPart =
+        slash < 0 ? QStringLiteral(".") : input.left(std::max<qsizetype>(1, slash));
+    const QString fileName = input.mid(slash + 1);
+    const std::optional<QString> inputFolder = canonicalPath(folderPart);
+    const std::optional<QString> sheetBase = canonicalPath(base);
+    if (!inputFolder || !sheetBase || fileName.isEmpty() || fileName == QLatin1String("..") ||
+        fileName == QLatin1String(".")) {
+        problem = QStringLiteral("no such file");
+        return QString();
+    }
+    if (!isWithin(*inputFolder, *sheetBase)) {
+        problem = QStringLiteral("outside the answer sheet's folder ") + shownName(*sheetBase) +
+                  QStringLiteral("; grading reads only files inside it");
+        return QString();
+    }
+    const QString relativeFolder = QDir(*sheetBase).relativeFilePath(*inputFolder);
+    return relativeFolder.isEmpty() || relativeFolder == QLatin1String(".")
+               ? fileName
+               : relativeFolder + u'/' + fileName;
+}
+
+} // namespace drevant::keytool

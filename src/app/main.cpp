@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/declarevars.h"
+#include "session/languages.h"
 #include "session/platform.h"
 #include "ui/applicationstyle.h"
 #include "ui/windowmanager.h"
@@ -19,14 +20,15 @@ int main(int argc, char* argv[]) {
     }
 #endif
     QApplication app(argc, argv);
+    const drevant::Translations translations;
     drevant::applyApplicationStyle(app);
 
     drevant::DeclareVars session;
     drevant::SystemClock clock;
     drevant::StandardRandom random;
     drevant::WindowManager windows(session, random, clock);
-    QObject::connect(&windows, &drevant::WindowManager::quitRequested, &app,
-                     &QApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&windows, &drevant::WindowManager::quitRequested, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
     windows.start();
     return app.exec();
 }

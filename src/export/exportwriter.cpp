@@ -6,6 +6,7 @@
 #include "export/platformfile.h"
 #include "session/printing.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,20 +29,25 @@ double nonZeroDraw(RandomSource& random) {
 
 QString saveError(const QString& path, const QString& reason) {
     if (path.isEmpty())
-        return QStringLiteral("Could not save: %1").arg(reason);
-    return QStringLiteral("Could not save %1: %2").arg(printablePath(path), reason);
+        return QCoreApplication::translate("ExportWriter", "Could not save: %1").arg(reason);
+    return QCoreApplication::translate("ExportWriter", "Could not save %1: %2")
+        .arg(printablePath(path), reason);
 }
 
 // Problems with a full path that can be seen without opening the file.
 std::optional<QString> pathProblem(const QString& path) {
     if (path.isEmpty())
-        return saveError(path, QStringLiteral("no file path was given"));
+        return saveError(path,
+                         QCoreApplication::translate("ExportWriter", "no file path was given"));
     if (path.contains(QChar(u'\0')))
-        return saveError(path, QStringLiteral("the path contains a NUL character"));
+        return saveError(
+            path, QCoreApplication::translate("ExportWriter", "the path contains a NUL character"));
     if (!QDir::isAbsolutePath(path))
-        return saveError(path, QStringLiteral("the path is relative, a full path is needed"));
+        return saveError(path, QCoreApplication::translate(
+                                   "ExportWriter", "the path is relative, a full path is needed"));
     if (path.endsWith(u'/'))
-        return saveError(path, QStringLiteral("no file name was given"));
+        return saveError(path,
+                         QCoreApplication::translate("ExportWriter", "no file name was given"));
     // The save writes to a temporary file with a short name of its own, so a name too long
     // for the file system (or one the system forbids) would only fail at the final rename,
     // after the filler step: check first.
@@ -59,7 +65,7 @@ QString failureReason(const QFileDevice& file, int systemError) {
         return text;
     if (systemError != 0)
         return qt_error_string(systemError);
-    return QStringLiteral("the file could not be written completely");
+    return QCoreApplication::translate("ExportWriter", "the file could not be written completely");
 }
 
 ExportResult failure(const QString& error, ExportResult result = {}) {
@@ -89,16 +95,20 @@ QString exportFilePath(const QString& folder, const QString& name) {
 
 std::optional<QString> exportPathProblem(const QString& folder, const QString& name) {
     if (folder.isEmpty())
-        return saveError(name, QStringLiteral("no folder was given"));
+        return saveError(name, QCoreApplication::translate("ExportWriter", "no folder was given"));
     const QString path = exportFilePath(folder, name);
     if (name.isEmpty())
-        return saveError(path, QStringLiteral("no file name was given"));
+        return saveError(path,
+                         QCoreApplication::translate("ExportWriter", "no file name was given"));
     if (name.contains(u'/'))
-        return saveError(path, QStringLiteral("the file name contains \"/\""));
+        return saveError(
+            path, QCoreApplication::translate("ExportWriter", "the file name contains \"/\""));
     if (name.contains(QChar(u'\0')))
-        return saveError(path, QStringLiteral("the file name contains a NUL character"));
+        return saveError(path, QCoreApplication::translate(
+                                   "ExportWriter", "the file name contains a NUL character"));
     if (folder.contains(QChar(u'\0')))
-        return saveError(path, QStringLiteral("the folder contains a NUL character"));
+        return saveError(path, QCoreApplication::translate("ExportWriter",
+                                                           "the folder contains a NUL character"));
     return std::nullopt;
 }
 

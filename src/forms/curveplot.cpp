@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "curveplot.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace drevant {
@@ -13,7 +14,7 @@ MarkerPosition markerPosition(double volumeL, double ph) {
 
 namespace {
 
-void label(DrawingSurface& graph, const char* text, int x, int y) {
+void label(DrawingSurface& graph, const QString& text, int x, int y) {
     graph.setCurrentX(x);
     graph.setCurrentY(y);
     TextLine(graph, text);
@@ -26,11 +27,11 @@ void DrawEmptyGraph(DrawingSurface& graph) {
     graph.drawLine(500, 500, 500, 4500);   // pH axis
     graph.drawLine(500, 4500, 4500, 4500); // volume axis
 
-    label(graph, "14", 100, 400);
-    label(graph, "pH 7", 50, 2400);
-    label(graph, "0", 200, 4400);
-    label(graph, "Volume, mL", 2100, 4600);
-    label(graph, "20.0", 4500, 4600);
+    label(graph, QStringLiteral("14"), 100, 400);
+    label(graph, QCoreApplication::translate("CurvePlot", "pH 7"), 50, 2400);
+    label(graph, QStringLiteral("0"), 200, 4400);
+    label(graph, QCoreApplication::translate("CurvePlot", "Volume, mL"), 2100, 4600);
+    label(graph, QStringLiteral("20.0"), 4500, 4600);
 
     graph.setLineWidth(1);
     // 286 twips apart, not 4000/14: the grid drifts a fraction of a twip per line from the

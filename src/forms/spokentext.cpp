@@ -3,6 +3,7 @@
 
 #include "session/numbertext.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -28,17 +29,23 @@ std::vector<SpokenPoint> spokenPoints(const DeclareVars& vars, const QLocale& lo
 }
 
 QString spokenPointRow(int point, const SpokenPoint& p) {
-    return QStringLiteral("Point %1: %2 mL, pH %3").arg(point).arg(p.volumeMl, p.ph);
+    return QCoreApplication::translate("SpokenText", "Point %1: %2 mL, pH %3")
+        .arg(point)
+        .arg(p.volumeMl, p.ph);
 }
 
 QString curveDescription(const std::vector<SpokenPoint>& points) {
     if (points.empty())
-        return QStringLiteral("No points plotted.");
+        return QCoreApplication::translate("SpokenText", "No points plotted.");
     const SpokenPoint& last = points.back();
-    return QStringLiteral("%1 %2 plotted; the last at %3 mL, pH %4.")
-        .arg(points.size())
-        .arg(points.size() == 1 ? QStringLiteral("point") : QStringLiteral("points"))
-        .arg(last.volumeMl, last.ph);
+    // One text for one point and one for several: the English texts stay exact without any
+    // catalogue, and a language with more plural forms words the second without a plural.
+    const QString text = points.size() == 1
+                             ? QCoreApplication::translate(
+                                   "SpokenText", "%1 point plotted; the last at %2 mL, pH %3.")
+                             : QCoreApplication::translate(
+                                   "SpokenText", "%1 points plotted; the last at %2 mL, pH %3.");
+    return text.arg(points.size()).arg(last.volumeMl, last.ph);
 }
 
 QString buretteDescription(const DeclareVars& vars, bool startEnabled, bool buretteEnabled,
@@ -47,19 +54,29 @@ QString buretteDescription(const DeclareVars& vars, bool startEnabled, bool bure
     while (isPoint(vars, last + 1))
         ++last;
     if (startEnabled || last == 0)
-        return QStringLiteral("Locked until Start.");
+        return QCoreApplication::translate("SpokenText", "Locked until Start.");
     const Number volumeMl = vars.VolLog[last].number() * Number::integer(1000);
     const QString delivered = numberDigits(volumeMl, locale);
     if (!buretteEnabled)
-        return QStringLiteral("Burette empty after %1 mL. Start the titration over to refill it.")
+        return QCoreApplication::translate(
+                   "SpokenText",
+                   "Burette empty after %1 mL. Start the titration over to refill it.")
             .arg(delivered);
-    return QStringLiteral("%1 mL of 20 mL delivered. Hold Space or a mouse button: 1 mL per "
-                          "second, at least 0.1 mL a press.")
+    return QCoreApplication::translate(
+               "SpokenText", "%1 mL of 20 mL delivered. Hold Space or a mouse button: 1 mL per "
+                             "second, at least 0.1 mL a press.")
         .arg(delivered);
 }
 
 void PrintedLines::add(double x, double y, double width, const QString& text) {
     m_pieces.push_back({x, y, width, text});
+}
+
+QRectF PrintedLines::bounds() const {
+    QRectF all;
+    for (const Piece& piece : m_pieces)
+        all |= QRectF(piece.x, piece.y, piece.width, m_lineHeight);
+    return all;
 }
 
 QStringList PrintedLines::lines() const {

@@ -4,6 +4,7 @@
 #include "session/declarevars.h"
 
 #include <QLocale>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -53,6 +54,8 @@ public:
     void add(double x, double y, double width, const QString& text);
 
     QStringList lines() const;
+    // The smallest rectangle holding every piece, one line height tall each (empty when none).
+    QRectF bounds() const;
     // The lines joined by "\n".
     QString text() const { return lines().join(u'\n'); }
 

@@ -6,6 +6,7 @@
 #include "forms/datatable.h"
 #include "session/numbertext.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace drevant {
@@ -69,7 +70,7 @@ void TitrationBench::Start_Click() {
     m_state.DataPage = 0;
     readSettings();
     m_controls.showDataEnabled = true;
-    m_controls.showDataCaption = QStringLiteral("Show Data");
+    m_controls.showDataCaption = QCoreApplication::translate("TitrationBench", "Show Data");
     m_state.PressTotal = Number::integer(0);
     m_state.DeliveredL = Number::integer(0);
     solve(0.0);
@@ -98,7 +99,7 @@ void TitrationBench::Restart_Click() {
     DrawEmptyGraph(m_dataGraph);
     resetDataLog(m_vars);
     m_messageBox.cls();
-    m_controls.showDataCaption = QStringLiteral("Show Data");
+    m_controls.showDataCaption = QCoreApplication::translate("TitrationBench", "Show Data");
 }
 
 void TitrationBench::ShowData_Click() {
@@ -108,7 +109,7 @@ void TitrationBench::ShowData_Click() {
     if (printDataPage(m_messageBox, m_vars, page, m_locale))
         m_controls.showDataEnabled = false;
     m_state.DataPage = page + 1;
-    m_controls.showDataCaption = QStringLiteral("Show More Data");
+    m_controls.showDataCaption = QCoreApplication::translate("TitrationBench", "Show More Data");
 }
 
 void TitrationBench::ExportData_Click() {
@@ -138,7 +139,7 @@ void TitrationBench::Drevant_MouseDown() {
     m_state.PressTime = Number::single(static_cast<float>(m_clock.secondsSinceMidnight()));
     m_state.DataPage = 0;
     m_controls.showDataEnabled = true;
-    m_controls.showDataCaption = QStringLiteral("Show Data");
+    m_controls.showDataCaption = QCoreApplication::translate("TitrationBench", "Show Data");
 }
 
 void TitrationBench::Drevant_MouseUp() {
@@ -157,7 +158,8 @@ void TitrationBench::Drevant_MouseUp() {
 
     if (m_state.DeliveredL > Number::real(BuretteCapacityL) || m_state.PointIndex >= LogSize) {
         m_messageBox.cls();
-        TextLine(m_messageBox, "Burette Empty, Try Again!!");
+        TextLine(m_messageBox,
+                 QCoreApplication::translate("TitrationBench", "Burette Empty, Try Again!!"));
         m_controls.drevantEnabled = false;
         return;
     }
@@ -166,9 +168,11 @@ void TitrationBench::Drevant_MouseUp() {
     solve(m_state.DeliveredL.toDouble());
     m_messageBox.cls();
     if (dilutesSample(m_state.DeliveredL, m_vars.SampleVolumeL)) {
-        TextLine(m_messageBox, "WARNING!!");
-        TextLine(m_messageBox, "You have diluted your sample >10%");
-        TextLine(m_messageBox, "This is not good laboratory practice!");
+        TextLine(m_messageBox, QCoreApplication::translate("TitrationBench", "WARNING!!"));
+        TextLine(m_messageBox, QCoreApplication::translate("TitrationBench",
+                                                           "You have diluted your sample >10%"));
+        TextLine(m_messageBox, QCoreApplication::translate(
+                                   "TitrationBench", "This is not good laboratory practice!"));
     }
     printReport();
 
@@ -185,11 +189,15 @@ bool TitrationBench::dilutesSample(Number deliveredL, double sampleVolumeL) {
 
 void TitrationBench::printReport() {
     EmptyLine(m_messageBox);
-    ZonedPair(m_messageBox, "Current Burrette Value (mL) ",
+    ZonedPair(m_messageBox,
+              QCoreApplication::translate("TitrationBench", "Current Burrette Value (mL) "),
               m_state.DeliveredL * Number::integer(1000));
-    ZonedPairSkip(m_messageBox, "pH ", Number::real(m_state.CurrentPh));
-    ZonedPair(m_messageBox, "Titrant Strength (N): ", m_vars.TitrantNormality);
-    ZonedPair(m_messageBox, "# Data Points: ", Number::integer(m_state.PointIndex));
+    ZonedPairSkip(m_messageBox, QCoreApplication::translate("TitrationBench", "pH "),
+                  Number::real(m_state.CurrentPh));
+    ZonedPair(m_messageBox, QCoreApplication::translate("TitrationBench", "Titrant Strength (N): "),
+              m_vars.TitrantNormality);
+    ZonedPair(m_messageBox, QCoreApplication::translate("TitrationBench", "# Data Points: "),
+              Number::integer(m_state.PointIndex));
 }
 
 } // namespace drevant

@@ -25,7 +25,7 @@ constexpr int CaptionFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
 BuretteButton::BuretteButton(QWidget* parent)
     : QAbstractButton(parent), m_normalPicture(closedBuretteImage()),
       m_downPicture(drippingBuretteImage()), m_disabledPicture(closedBuretteCopyImage()) {
-    setText(QStringLiteral("Press to Drevant"));
+    setText(tr("Press to Drevant"));
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     m_releaseTimer.setSingleShot(true);

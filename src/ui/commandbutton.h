@@ -12,6 +12,9 @@ class CommandButton : public QPushButton {
 public:
     explicit CommandButton(const QString& caption, QWidget* parent = nullptr);
 
+    // The button's font, shrunk where the wrapped caption would not fit (long translations).
+    QFont captionFont() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };

@@ -14,20 +14,21 @@ namespace drevant {
 
 Form1::Form1(DeclareVars& vars, RandomSource& random, Clock& clock, WindowHost& host)
     : m_form(vars, random, clock, host) {
-    setWindowTitle(QStringLiteral("Choose a titration"));
+    setWindowTitle(tr("Choose a titration"));
     setWindowIcon(applicationIcon());
     auto* layout = new WindowScale(*this, QSize(2625, 2100));
     layout->setFont(this, windowFont());
 
-    Simple = new QRadioButton(QStringLiteral("Simple System"), this);
+    Simple = new QRadioButton(tr("Simple System"), this);
     layout->place(Simple, QRect(0, 120, 2295, 375));
-    Medium = new QRadioButton(QStringLiteral("Medium Difficulty"), this);
+    Medium = new QRadioButton(tr("Medium Difficulty"), this);
     layout->place(Medium, QRect(0, 480, 2415, 375));
-    Complex = new QRadioButton(QStringLiteral("Complex System"), this);
+    Complex = new QRadioButton(tr("Complex System"), this);
     layout->place(Complex, QRect(0, 840, 2415, 375));
-    InitialStart = new CommandButton(QStringLiteral("Begin"), this);
+    InitialStart = new CommandButton(tr("Begin"), this);
     layout->place(InitialStart, QRect(0, 1440, 2415, 375));
     InitialStart->setDefault(true);
+    layout->fitCaptions();
 
     auto* group = new QButtonGroup(this); // exactly one level is selected at any time
     group->addButton(Simple);

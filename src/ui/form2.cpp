@@ -84,6 +84,7 @@ Form2::Form2(DeclareVars& vars, Clock& clock, WindowHost& host)
     m_layout = new WindowScale(*this, QSize(8235, 8430));
     m_layout->setFont(this, windowFont());
     buildControls();
+    m_layout->fitCaptions();
     m_bench = std::make_unique<TitrationBench>(vars, m_releaseClock, *MessageBox, *DataGraph, host);
     m_drain = new BuretteDrain(*m_bench, vars, clock, *Drevant, this);
     handle([this] { m_bench->Form_Load(); });
@@ -98,12 +99,11 @@ Form2::~Form2() = default;
 
 void Form2::buildControls() {
     Drevant = new BuretteButton(this);
-    Drevant->setText(QStringLiteral("Press to Drevant"));
+    Drevant->setText(tr("Press to Drevant"));
     m_layout->place(Drevant, QRect(5160, 360, 2895, 8055));
-    Label1 =
-        makeLabel(QStringLiteral("Titrant Normality"), *m_layout, this, QRect(240, 240, 1215, 375));
-    Label2 = makeLabel(QStringLiteral("Initial Sample Volume (mL)"), *m_layout, this,
-                       QRect(1560, 120, 975, 375));
+    Label1 = makeLabel(tr("Titrant Normality"), *m_layout, this, QRect(240, 240, 1215, 375));
+    Label2 =
+        makeLabel(tr("Initial Sample Volume (mL)"), *m_layout, this, QRect(1560, 120, 975, 375));
     HScroll1 = makeScrollBar(*m_layout, this, QRect(360, 840, 975, 255), 0.001, NormalityScrollMin,
                              NormalityScrollMax, NormalityScrollStart, 10);
     Label4 = makeValueLabel(*m_layout, this, QRect(360, 600, 975, 255));
@@ -114,18 +114,22 @@ void Form2::buildControls() {
     m_layout->place(MessageBox, QRect(240, 1200, 2895, 1815));
     MessageBox->setSurfaceFont(messagePanelFont());
     MessageBox->setFocusPolicy(Qt::StrongFocus); // a screen reader user can go and read it
-    ShowData = new CommandButton(QStringLiteral("Show Data"), this);
+    ShowData = new CommandButton(tr("Show Data"), this);
     m_layout->place(ShowData, QRect(240, 3000, 2895, 375));
     DataGraph = new CurveSurface(this);
     m_layout->place(DataGraph, QRect(120, 3360, 5000, 5000));
     DataGraph->setFocusPolicy(Qt::StrongFocus);
-    Start = new CommandButton(QStringLiteral("Start"), this);
+    // In a right-to-left language the graph and the burette move to their mirror places but
+    // are drawn as written.
+    DataGraph->setLayoutDirection(Qt::LeftToRight);
+    Drevant->setLayoutDirection(Qt::LeftToRight);
+    Start = new CommandButton(tr("Start"), this);
     m_layout->place(Start, QRect(3240, 480, 1815, 615));
-    ExportData = new CommandButton(QStringLiteral("Export Data"), this);
+    ExportData = new CommandButton(tr("Export Data"), this);
     m_layout->place(ExportData, QRect(3240, 1200, 1815, 615));
-    Restart = new CommandButton(QStringLiteral("Start Titration Over"), this);
+    Restart = new CommandButton(tr("Start Titration Over"), this);
     m_layout->place(Restart, QRect(3240, 1920, 1815, 615));
-    BeginAgain = new CommandButton(QStringLiteral("Begin Again With New Titration"), this);
+    BeginAgain = new CommandButton(tr("Begin Again With New Titration"), this);
     m_layout->place(BeginAgain, QRect(3240, 2640, 1815, 615));
 
     for (QPushButton* b : {ShowData, Start, ExportData, Restart, BeginAgain})
@@ -135,16 +139,16 @@ void Form2::buildControls() {
         setTabOrder(order[i - 1], order[i]);
 
     // Names and descriptions for assistive technology; the captions stay as they are.
-    Drevant->setAccessibleName(QStringLiteral("Burette: hold to add titrant"));
+    Drevant->setAccessibleName(tr("Burette: hold to add titrant"));
     Label1->setBuddy(HScroll1);
     Label2->setBuddy(HScroll2);
-    HScroll1->setAccessibleName(QStringLiteral("Titrant normality (N)"));
-    HScroll2->setAccessibleName(QStringLiteral("Initial sample volume (mL)"));
+    HScroll1->setAccessibleName(tr("Titrant normality (N)"));
+    HScroll2->setAccessibleName(tr("Initial sample volume (mL)"));
     // The value labels keep their text as name (what a reader reads out), and say what it is.
-    Label4->setAccessibleDescription(QStringLiteral("Titrant normality (N)"));
-    Label5->setAccessibleDescription(QStringLiteral("Initial sample volume (mL)"));
-    MessageBox->setAccessibleName(QStringLiteral("Messages"));
-    DataGraph->setAccessibleName(QStringLiteral("Titration curve"));
+    Label4->setAccessibleDescription(tr("Titrant normality (N)"));
+    Label5->setAccessibleDescription(tr("Initial sample volume (mL)"));
+    MessageBox->setAccessibleName(tr("Messages"));
+    DataGraph->setAccessibleName(tr("Titration curve"));
     Start->setAccessibleDescription(
         tr("Computes the pH of the sample with no titrant, plots it as the first "
            "point, fixes normality and volume and unlocks the burette."));

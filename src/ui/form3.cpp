@@ -80,7 +80,7 @@ Form3::Form3(DeclareVars& vars, RandomSource& random, ExportLocations locations)
 Form3::~Form3() = default;
 
 void Form3::buildControls() {
-    setWindowTitle(QStringLiteral("Export Data"));
+    setWindowTitle(tr("Export Data"));
     setWindowIcon(applicationIcon());
     m_layout = new WindowScale(*this, QSize(ClientWidthTwips, ClientHeightTwips));
     m_layout->setFont(this, windowFont());
@@ -104,19 +104,19 @@ void Form3::buildControls() {
     m_layout->place(Dir1, QRect(120, 840, 3495, 1440));
     File1 = new FileList(this);
     m_layout->place(File1, QRect(120, 2280, 3495, 675));
-    Save = new CommandButton(QStringLiteral("Save"), this);
+    Save = new CommandButton(tr("Save"), this);
     m_layout->place(Save, QRect(3840, 1440, 1455, 735));
-    CancelSave = new CommandButton(QStringLiteral("Cancel"), this);
+    CancelSave = new CommandButton(tr("Cancel"), this);
     m_layout->place(CancelSave, QRect(3840, 2280, 1455, 735));
 
     // Names for assistive technology: each list by what it lists.
-    Text1->setAccessibleName(QStringLiteral("File name"));
-    Text1->setAccessibleDescription(QStringLiteral("Saved with .dat added when missing"));
-    Drive1->setAccessibleName(QStringLiteral("Drive"));
-    Drive1->setAccessibleDescription(QStringLiteral("Drive")); // a combo box says its value
-    Dir1->setAccessibleName(QStringLiteral("Folders"));
-    File1->setAccessibleName(QStringLiteral("Files (*.dat)"));
-    ClientArea->setAccessibleName(QStringLiteral("Saved paths and messages"));
+    Text1->setAccessibleName(tr("File name"));
+    Text1->setAccessibleDescription(tr("Saved with .dat added when missing"));
+    Drive1->setAccessibleName(tr("Drive"));
+    Drive1->setAccessibleDescription(tr("Drive")); // a combo box says its value
+    Dir1->setAccessibleName(tr("Folders"));
+    File1->setAccessibleName(tr("Files (*.dat)"));
+    ClientArea->setAccessibleName(tr("Saved paths and messages"));
 
     Text1->setToolTip(tr("The file's name: type it over *.dat; .dat is added when missing, and "
                          "a name starting with * is saved as Drevant.dat. Enter saves."));

@@ -98,8 +98,20 @@ void RetainedSurface::drawStep(QPainter& p, const Step& step) const {
         p.scale(m_scale, m_scale);
         p.setFont(m_font);
         p.setPen(foreground());
+        const QFontMetricsF metrics(m_font);
+        if (layoutDirection() == Qt::RightToLeft) {
+            // A right-to-left window mirrors its printed text too: each piece at the mirror
+            // place of its print position, read from the right (the graph keeps its direction).
+            const double advance = metrics.horizontalAdvance(step.text);
+            const double left = width() / m_scale - step.x1 / TwipsPerPixel - advance;
+            p.setLayoutDirection(Qt::RightToLeft);
+            p.drawText(QRectF(left, step.y1 / TwipsPerPixel, advance + 1, metrics.height()),
+                       Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                       step.text);
+            break;
+        }
         const QPointF topLeft(step.x1 / TwipsPerPixel, step.y1 / TwipsPerPixel);
-        p.drawText(topLeft + QPointF(0, QFontMetricsF(m_font).ascent()), step.text);
+        p.drawText(topLeft + QPointF(0, metrics.ascent()), step.text);
         break;
     }
     }

@@ -59,6 +59,8 @@ public:
     // The lines printed since the last clear, in order, as assistive technology reads them.
     QStringList printedLines() const { return m_printed.lines(); }
     QString printedText() const { return m_printed.text(); }
+    // Where the printed text lies, in twips.
+    QRectF printedBounds() const { return m_printed.bounds(); }
     bool speaksPrintedText() const { return m_speaksPrintedText; }
 
 protected:

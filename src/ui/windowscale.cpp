@@ -2,13 +2,17 @@
 #include "windowscale.h"
 
 #include "ui/retainedsurface.h"
+#include "ui/textfit.h"
 #include "ui/twips.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeySequence>
+#include <QLabel>
+#include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -77,7 +81,7 @@ void WindowScale::place(QWidget* widget, QRect twips) {
         m_placed.push_back({widget, twips});
     if (auto* surface = qobject_cast<RetainedSurface*>(widget))
         surface->setScale(m_factor);
-    widget->setGeometry(pixelRect(twips, m_factor));
+    widget->setGeometry(placeOf(twips, m_factor));
 }
 
 void WindowScale::setFont(QWidget* widget, const QFont& font) {
@@ -100,7 +104,35 @@ void WindowScale::apply(double factor) {
     for (const Placed& p : m_placed) {
         if (auto* surface = qobject_cast<RetainedSurface*>(p.widget))
             surface->setScale(factor);
-        p.widget->setGeometry(pixelRect(p.twips, factor));
+        p.widget->setGeometry(placeOf(p.twips, factor));
+    }
+    fitCaptions();
+}
+
+QRect WindowScale::placeOf(QRect twips, double factor) const {
+    // Qt mirrors laid-out windows in a right-to-left language; this layout does it by hand.
+    return QStyle::visualRect(m_window.layoutDirection(), QRect(QPoint(), clientSize(factor)),
+                              pixelRect(twips, factor));
+}
+
+void WindowScale::fitCaptions() {
+    for (const Placed& p : m_placed) {
+        auto* label = qobject_cast<QLabel*>(p.widget);
+        auto* option = qobject_cast<QRadioButton*>(p.widget);
+        if (!(label && label->wordWrap()) && !option)
+            continue;
+        const auto own = std::find_if(m_fonts.begin(), m_fonts.end(),
+                                      [&p](const Fonted& f) { return f.widget == p.widget; });
+        const QFont base = own != m_fonts.end() ? scaledFont(own->font, m_factor)
+                                                : p.widget->parentWidget()->font();
+        const QString text = label ? label->text() : option->text();
+        const QFont fitted = fittedFont(base, text, captionBox(*p.widget), label != nullptr);
+        if (fitted != base)
+            p.widget->setFont(fitted);
+        else if (own != m_fonts.end())
+            p.widget->setFont(base);
+        else if (p.widget->testAttribute(Qt::WA_SetFont))
+            p.widget->setFont(QFont()); // back to the window's font
     }
 }
 

@@ -60,6 +60,11 @@ public:
     static QRect pixelRect(QRect twips, double factor);
     static QFont scaledFont(const QFont& font, double factor);
 
+    // Gives each placed label and option button whose caption is longer than its place (a
+    // translation) the font it fits in: wrapped where it wraps, else shrunk, never below
+    // MinimumCaptionPixels. Run after the window is built; zooming runs it again.
+    void fitCaptions();
+
     // The layout of the window `widget` belongs to, if it has one.
     static WindowScale* of(const QWidget* widget);
 
@@ -68,6 +73,8 @@ protected:
 
 private:
     void apply(double factor);
+    // The pixels of `twips` at `factor`, at the mirror place in a right-to-left window.
+    QRect placeOf(QRect twips, double factor) const;
     void fitOnScreen();
     // What the window's frame adds to its size (or is taken to add, before it is framed).
     QSize frameExtent() const;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "answersheet.h"
+#include "answerwords.h"
 
 #include "csv.h"
 #include "names.h"

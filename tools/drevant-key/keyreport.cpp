@@ -5,6 +5,7 @@
 #include "names.h"
 #include "session/declarevars.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -35,20 +36,24 @@ QString kText(double k) {
 QString monoproticLine(const DecodedSample& s, int acid) {
     const int c = MonoproticConc[acid];
     const int k = c + 1;
-    QString line = QStringLiteral("Acid %1: %2 ± %3 mol/L, ")
+    QString line = QCoreApplication::translate("KeyReport", "Acid %1: %2 ± %3 mol/L, ")
                        .arg(acid + 1)
                        .arg(concentrationText(s.value[c]), concentrationText(halfStep(s, c)));
     const QString pk =
         QStringLiteral("pKa %1 ± %2").arg(pkText(pkOf(s.value[k])), pkText(pkResolution(s, k)));
     if (isStrongAcid(s, c))
-        line += QStringLiteral("strong (%1, Ka %2)").arg(pk, kText(s.value[k]));
+        line += QCoreApplication::translate("KeyReport", "strong (%1, Ka %2)")
+                    .arg(pk, kText(s.value[k]));
     else
-        line += QStringLiteral("weak, %1 (Ka %2)").arg(pk, kText(s.value[k]));
+        line +=
+            QCoreApplication::translate("KeyReport", "weak, %1 (Ka %2)").arg(pk, kText(s.value[k]));
     return line;
 }
 
 QString diproticLine(const DecodedSample& s) {
-    return QStringLiteral("Diprotic acid: %1 ± %2 mol/L, pK1 %3 ± %4 (K1 %5), pK2 %6 ± %7 (K2 %8)")
+    return QCoreApplication::translate(
+               "KeyReport",
+               "Diprotic acid: %1 ± %2 mol/L, pK1 %3 ± %4 (K1 %5), pK2 %6 ± %7 (K2 %8)")
         .arg(concentrationText(s.value[DiproticConc]), concentrationText(halfStep(s, DiproticConc)),
              pkText(pkOf(s.value[DiproticK1])), pkText(pkResolution(s, DiproticK1)),
              kText(s.value[DiproticK1]), pkText(pkOf(s.value[DiproticK2])),
@@ -64,15 +69,19 @@ QString numberText(double value) {
 QString systemDescription(QChar letter) {
     switch (letter.unicode()) {
     case u'A':
-        return QStringLiteral("one monoprotic acid, strong or weak");
+        return QString::fromLatin1(
+            QT_TRANSLATE_NOOP("KeyReport", "one monoprotic acid, strong or weak"));
     case u'B':
-        return QStringLiteral("one diprotic acid");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("KeyReport", "one diprotic acid"));
     case u'C':
-        return QStringLiteral("two monoprotic acids, the second weak");
+        return QString::fromLatin1(
+            QT_TRANSLATE_NOOP("KeyReport", "two monoprotic acids, the second weak"));
     case u'D':
-        return QStringLiteral("a strong monoprotic acid beside a diprotic acid");
+        return QString::fromLatin1(
+            QT_TRANSLATE_NOOP("KeyReport", "a strong monoprotic acid beside a diprotic acid"));
     case u'E':
-        return QStringLiteral("three monoprotic acids, the first strong, the other two weak");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP(
+            "KeyReport", "three monoprotic acids, the first strong, the other two weak"));
     default:
         return QString();
     }
@@ -97,27 +106,32 @@ std::vector<EquivalencePoint> equivalencePoints(const DecodedSample& s, double n
             strongNames << QString::number(acid + 1);
         } else {
             groups.push_back({s.value[c + 1], s.value[c], halfStep(s, c),
-                              QStringLiteral("acid %1 (pKa %2)")
+                              QCoreApplication::translate("KeyReport", "acid %1 (pKa %2)")
                                   .arg(acid + 1)
                                   .arg(pkText(pkOf(s.value[c + 1])))});
         }
     }
     if (s.present[DiproticConc]) {
         const double ct = s.value[DiproticConc];
-        groups.push_back({s.value[DiproticK1], ct, halfStep(s, DiproticConc),
-                          QStringLiteral("diprotic acid, 1st proton (pK1 %1)")
-                              .arg(pkText(pkOf(s.value[DiproticK1])))});
-        groups.push_back({s.value[DiproticK2], ct, halfStep(s, DiproticConc),
-                          QStringLiteral("diprotic acid, 2nd proton (pK2 %1)")
-                              .arg(pkText(pkOf(s.value[DiproticK2])))});
+        groups.push_back(
+            {s.value[DiproticK1], ct, halfStep(s, DiproticConc),
+             QCoreApplication::translate("KeyReport", "diprotic acid, 1st proton (pK1 %1)")
+                 .arg(pkText(pkOf(s.value[DiproticK1])))});
+        groups.push_back(
+            {s.value[DiproticK2], ct, halfStep(s, DiproticConc),
+             QCoreApplication::translate("KeyReport", "diprotic acid, 2nd proton (pK2 %1)")
+                 .arg(pkText(pkOf(s.value[DiproticK2])))});
     }
     // Stable: equal constants keep the order above, so K1 always comes before K2.
     std::stable_sort(groups.begin(), groups.end(),
                      [](const ProtonGroup& a, const ProtonGroup& b) { return a.k > b.k; });
     if (!strongNames.isEmpty()) {
-        strong.protons = strongNames.size() == 1
-                             ? QStringLiteral("acid %1 (strong)").arg(strongNames.front())
-                             : QStringLiteral("acids %1 (strong)").arg(strongNames.join(" and "));
+        strong.protons =
+            strongNames.size() == 1
+                ? QCoreApplication::translate("KeyReport", "acid %1 (strong)")
+                      .arg(strongNames.front())
+                : QCoreApplication::translate("KeyReport", "acids %1 (strong)")
+                      .arg(strongNames.join(QCoreApplication::translate("KeyReport", " and ")));
         groups.insert(groups.begin(), strong);
     }
 
@@ -182,9 +196,11 @@ AnalysedInput analyseKey(const QString& key, std::optional<double> normality,
     if (!decoding.sample) {
         input.failed = true;
         // A file name typed without its ".dat" is no key: say which file was meant.
-        input.error = nameExists(key + QStringLiteral(".dat"))
-                          ? missingFileMessage(key)
-                          : QStringLiteral("not a file, and not a sample key: ") + decoding.error;
+        input.error =
+            nameExists(key + QStringLiteral(".dat"))
+                ? missingFileMessage(key)
+                : QCoreApplication::translate("KeyReport", "not a file, and not a sample key: ") +
+                      decoding.error;
         return input;
     }
     if (const QString impossible = impossibleKeyReason(*decoding.sample); !impossible.isEmpty()) {
@@ -212,9 +228,12 @@ QString formatReport(const AnalysedInput& input) {
     auto line = [&out](const QString& text) { out += text + u'\n'; };
     line(shownName(input.name));
     if (input.fromFile)
-        line(QStringLiteral("  Key: %1").arg(input.key));
+        line(QCoreApplication::translate("KeyReport", "  Key: %1").arg(input.key));
     const DecodedSample& s = *input.sample;
-    line(QStringLiteral("  System %1: %2").arg(s.letter).arg(systemDescription(s.letter)));
+    line(QCoreApplication::translate("KeyReport", "  System %1: %2")
+             .arg(s.letter)
+             .arg(QCoreApplication::translate("KeyReport",
+                                              systemDescription(s.letter).toUtf8().constData())));
     for (int acid = 0; acid < 3; ++acid) {
         if (s.present[MonoproticConc[acid]])
             line(QStringLiteral("  ") + monoproticLine(s, acid));
@@ -223,34 +242,42 @@ QString formatReport(const AnalysedInput& input) {
         line(QStringLiteral("  ") + diproticLine(s));
 
     if (input.normality && input.sampleVolumeL) {
-        QString setup = QStringLiteral("  Titrant %1 N, sample %2 L (%3 mL)")
-                            .arg(numberText(*input.normality), numberText(*input.sampleVolumeL),
-                                 numberText(*input.sampleVolumeL * 1000));
+        QString setup =
+            QCoreApplication::translate("KeyReport", "  Titrant %1 N, sample %2 L (%3 mL)")
+                .arg(numberText(*input.normality), numberText(*input.sampleVolumeL),
+                     numberText(*input.sampleVolumeL * 1000));
         if (input.fromFile) {
-            setup += QStringLiteral(", %1 logged point%2")
-                         .arg(input.points.size())
-                         .arg(input.points.size() == 1 ? "" : "s");
+            // One text for one point and one for several, as in the program's panel.
+            setup += (input.points.size() == 1
+                          ? QCoreApplication::translate("KeyReport", ", %1 logged point")
+                          : QCoreApplication::translate("KeyReport", ", %1 logged points"))
+                         .arg(input.points.size());
             if (!input.points.empty()) {
-                setup += QStringLiteral(" up to %1 mL")
+                setup += QCoreApplication::translate("KeyReport", " up to %1 mL")
                              .arg(QString::number(input.points.back().volumeL * 1000, 'f', 2));
             }
         }
         line(setup);
-        line(QStringLiteral("  Equivalence volumes (cumulative, strongest acid first):"));
+        line(QCoreApplication::translate(
+            "KeyReport", "  Equivalence volumes (cumulative, strongest acid first):"));
         int k = 1;
         for (const EquivalencePoint& e : input.equivalences) {
             line(QStringLiteral("    %1. %2 ± %3 mL  %4%5")
                      .arg(k++)
                      .arg(volumeMlText(e.volumeMl), volumeMlText(e.resolutionMl), e.protons,
-                          e.beyondBurette() ? QStringLiteral("  (beyond the 20 mL burette)")
+                          e.beyondBurette() ? QCoreApplication::translate(
+                                                  "KeyReport", "  (beyond the 20 mL burette)")
                                             : QString()));
         }
     } else {
-        line(QStringLiteral("  Equivalence volumes: give --normality N and --volume-ml V"));
+        line(QCoreApplication::translate(
+            "KeyReport", "  Equivalence volumes: give --normality N and --volume-ml V"));
     }
     if (input.fromFile && !input.points.empty()) {
         const PointCheck& c = input.check;
-        line(QStringLiteral("  Points: %1 consistent with the key, %2 after the export, %3 suspect")
+        line(QCoreApplication::translate(
+                 "KeyReport",
+                 "  Points: %1 consistent with the key, %2 after the export, %3 suspect")
                  .arg(c.consistent)
                  .arg(c.afterExport)
                  .arg(c.suspect));
@@ -259,11 +286,13 @@ QString formatReport(const AnalysedInput& input) {
                 continue;
             QString where = shownName(input.name) + u':' + QString::number(p.line);
             const int decimals = suspectDecimals(p);
-            QString text = QStringLiteral("    suspect ") + where + QStringLiteral(": ") +
-                           pointText(p, decimals) + QStringLiteral(", true ") +
+            QString text = QCoreApplication::translate("KeyReport", "    suspect ") + where +
+                           QStringLiteral(": ") + pointText(p, decimals) +
+                           QCoreApplication::translate("KeyReport", ", true ") +
                            bandText(p.generated, decimals);
             if (p.afterExport) {
-                text += QStringLiteral(", after the export ") + bandText(*p.afterExport, decimals);
+                text += QCoreApplication::translate("KeyReport", ", after the export ") +
+                        bandText(*p.afterExport, decimals);
             }
             line(text);
         }

@@ -16,6 +16,7 @@ namespace drevant::keytool {
 inline constexpr double BuretteCapacityMl = 20.0;
 
 // The system letter in words: "two monoprotic acids, the second weak". Empty for other letters.
+// In English, as the CSV writes it; the report shows it in the user's language.
 QString systemDescription(QChar letter);
 
 // A monoprotic acid counts as strong when its decoded constant is 1 or more (the generator

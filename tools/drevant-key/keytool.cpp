@@ -12,6 +12,7 @@
 
 #include "export/exportfilereader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -74,7 +75,9 @@ private:
     bool flushed() {
         if (m_out.flush())
             return true;
-        m_err << "drevant-key: cannot write the output: " << m_out.failure() << '\n';
+        m_err << "drevant-key: "
+              << QCoreApplication::translate("KeyTool", "cannot write the output: ")
+              << m_out.failure() << '\n';
         m_err.flush();
         return false;
     }
@@ -92,8 +95,13 @@ int Run::inputs() {
         bare.push_back(isBareKey(input));
         if (bare.back() && !m_options.normality &&
             (m_options.mode == OutputMode::Curve || needsGui(m_options))) {
-            m_err << "drevant-key: the bare key " << shownName(input)
-                  << " needs --normality N and --volume-ml V for a curve or plot\n";
+            m_err << "drevant-key: "
+                  << QCoreApplication::translate(
+                         "KeyTool",
+                         "the bare key %1 needs --normality N and --volume-ml V for a curve "
+                         "or plot")
+                         .arg(shownName(input))
+                  << '\n';
             return ExitUsage;
         }
     }
@@ -344,7 +352,9 @@ int runKeyTool(const KeyToolOptions& options, TextOutput& out, TextOutput& err) 
         }
     }
     if (!out.flush()) {
-        err << "drevant-key: cannot write the output: " << out.failure() << '\n';
+        err << "drevant-key: "
+            << QCoreApplication::translate("KeyTool", "cannot write the output: ") << out.failure()
+            << '\n';
         err.flush();
         return ExitSomeFailed;
     }

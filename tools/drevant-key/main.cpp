@@ -2,6 +2,7 @@
 #include "keytool.h"
 #include "names.h"
 #include "output.h"
+#include "session/languages.h"
 #include "sheetpaths.h"
 
 #include <QGuiApplication>
@@ -55,5 +56,6 @@ int main(int argc, char* argv[]) {
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    const drevant::Translations translations;
     return runKeyTool(*parsed.options, out, err);
 }

@@ -2,6 +2,7 @@
 // drevant-screenshots OUTDIR: runs a scripted titration through the real windows and writes
 // what a student sees at each stage as PNG files. Needs no display (offscreen platform).
 #include "session/declarevars.h"
+#include "session/languages.h"
 #include "session/platform.h"
 #include "support/scriptedclock.h"
 #include "support/scriptedrandom.h"
@@ -26,9 +27,11 @@
 
 namespace {
 
+QString prefix; // "de-" etc. in another language than English
+
 bool save(QWidget* window, const QDir& dir, const char* name) {
     QCoreApplication::processEvents();
-    const QString path = dir.filePath(QString::fromLatin1(name));
+    const QString path = dir.filePath(prefix + QString::fromLatin1(name));
     const bool ok = window->grab().save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
     return ok;
@@ -58,6 +61,13 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     drevant::applyApplicationStyle(app);
+    // In the user's language (LANGUAGE=de); the pictures of another language than English
+    // are named after it ("de-titration-warning.png").
+    const drevant::Translations translations;
+    if (translations.language() != QLatin1String("en")) {
+        prefix = translations.language() + u'-';
+        QLocale::setDefault(QLocale(translations.language()));
+    }
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
     QDir().mkpath(dir.path());
 

@@ -16,6 +16,7 @@
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <cmath>
+#include <numeric>
 
 namespace drevant::keytool {
 
@@ -126,8 +127,7 @@ int Run::inputs() {
             pngs[i] = QDir(*m_options.plotDir).filePath(plotName(analysed[i], plotNames));
     }
     std::vector<int> order(analysed.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = static_cast<int>(i);
+    std::iota(order.begin(), order.end(), 0);
     const std::vector<FileIdentity> inputFiles =
         m_options.plotDir ? fileIdentities(m_options.inputs) : std::vector<FileIdentity>{};
     const std::vector<QString> plotErrors =

@@ -36,7 +36,7 @@ constexpr int ThreeDigitLow = 0x100;
 // magnitude: dividing by 16 and taking the remainder are exact on whole doubles.
 QString hexDigits(double whole) {
     static const char digits[] = "0123456789ABCDEF";
-    if (whole < 1.0)
+    if (whole == 0.0)
         return QStringLiteral("0");
     QString reversed;
     while (whole >= 1.0) {
@@ -92,7 +92,7 @@ std::vector<FieldRange> presentRanges(QChar letter, int index) {
 // Whether a filler field of `digits` digits with this value can come from the filler step.
 bool possibleFiller(int index, int digits, int value) {
     if (!keyFieldScale(index).constant)
-        return digits == 2 && value >= FillerConcentration.low && value <= FillerConcentration.high;
+        return digits == 2 && value <= FillerConcentration.high; // hex digits: never below 0
     if (digits == 3)
         return value >= ThreeDigitLow;
     if (index == Acid1K || index == Acid2K || index == Acid3K)

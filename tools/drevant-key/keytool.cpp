@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace drevant::keytool {
 
@@ -133,8 +134,7 @@ int Run::inputs() {
             pngs[i] = pathInFolder(*m_options.plotDir, plotName(analysed[i], plotNames));
     }
     std::vector<int> order(analysed.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = static_cast<int>(i);
+    std::iota(order.begin(), order.end(), 0);
     const std::vector<FileIdentity> inputFiles =
         m_options.plotDir ? fileIdentities(m_options.inputs) : std::vector<FileIdentity>{};
     const std::vector<QString> plotErrors =

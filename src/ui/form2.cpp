@@ -21,6 +21,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <utility>
 
 namespace drevant {
 
@@ -295,14 +296,17 @@ void Form2::showAccessibleTexts() {
 }
 
 void Form2::mousePressEvent(QMouseEvent* event) {
-    // A locked burette takes no press; Qt hands it to the window. Before Start, say why.
-    if (!Drevant->isEnabled() && m_bench->controls().startEnabled &&
-        Drevant->geometry().contains(event->position().toPoint())) {
-        QToolTip::showText(event->globalPosition().toPoint(), lockedBuretteTip(), Drevant);
-        event->accept();
-        return;
-    }
+    // A locked burette takes no press; Qt hands it to the window. Before Start, the release
+    // says why (a tooltip shown at the press would go with the release).
+    m_lockedPress = !Drevant->isEnabled() && m_bench->controls().startEnabled &&
+                    Drevant->geometry().contains(event->position().toPoint());
     QWidget::mousePressEvent(event);
+}
+
+void Form2::mouseReleaseEvent(QMouseEvent* event) {
+    if (std::exchange(m_lockedPress, false))
+        QToolTip::showText(event->globalPosition().toPoint(), lockedBuretteTip(), Drevant);
+    QWidget::mouseReleaseEvent(event);
 }
 
 QString Form2::lockedBuretteTip() {

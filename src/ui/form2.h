@@ -69,6 +69,7 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -102,6 +103,7 @@ private:
     std::unique_ptr<TitrationBench> m_bench;
     BuretteDrain* m_drain = nullptr;
     WindowScale* m_layout = nullptr;
+    bool m_lockedPress = false; // the mouse went down on the burette while it was locked
     QWidget* m_panelWriter = nullptr;
 };
 

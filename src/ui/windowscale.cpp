@@ -6,7 +6,6 @@
 #include "ui/twips.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QRadioButton>
@@ -174,9 +173,8 @@ void WindowScale::resetZoom() {
 
 QSize WindowScale::frameExtent() const {
     const QSize frame = m_window.frameGeometry().size() - m_window.size();
-    if (frame.width() > 0 || frame.height() > 0 ||
-        QGuiApplication::platformName() == QLatin1String("offscreen"))
-        return frame.expandedTo(QSize(0, 0));
+    if (frame.width() > 0 || frame.height() > 0)
+        return frame;
     return FrameAllowance; // not framed yet: the window manager adds its frame on showing
 }
 

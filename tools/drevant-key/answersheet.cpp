@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "answersheet.h"
 
-#include "csv.h"
 #include "names.h"
+#include "textmark.h"
 
 #include "export/exportfilereader.h"
 
@@ -312,7 +312,7 @@ AnswerSheetReading parseAnswerSheet(const QByteArray& bytes) {
         row.line = record.line;
         row.file = file;
         for (std::size_t k = 1; k < where.size(); ++k)
-            row.values.push_back(reportedValue(record.cells.at(where[k])));
+            row.values.push_back(reportedValue(unmarkedText(record.cells.at(where[k]))));
         sheet.rows.push_back(std::move(row));
     }
     return {std::move(sheet), QString()};

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One accepted release of the burette button through the real titration window: solve,
-// print the report, log, plot and repaint (offscreen).
+// print the report, log, plot and repaint (offscreen); the whole window repainted at 300 %.
 #include "session/declarevars.h"
 #include "session/platform.h"
 #include "support/scriptedclock.h"
@@ -11,6 +11,7 @@
 #include "ui/form2.h"
 #include "ui/retainedsurface.h"
 #include "ui/windowmanager.h"
+#include "ui/windowscale.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -117,6 +118,43 @@ void HeldFrame(benchmark::State& state) {
     state.counters["pictures"] = w->Drevant->frames().drawnCount() - drawn;
 }
 BENCHMARK(HeldFrame)->Unit(benchmark::kMicrosecond)->Iterations(19 * 60);
+
+// The whole titration window at 300 %, with a curve of 60 points and a report on the panel,
+// painted anew from its retained pictures: what every exposure and scroll costs.
+void fullRepaint(benchmark::State& state, bool resize) {
+    OpenTitration bench;
+    drevant::Form2* w = bench.window;
+    if (!QTest::qWaitForWindowExposed(w))
+        state.SkipWithError("the window was never exposed");
+    QTest::mouseClick(w->Start, Qt::LeftButton);
+    for (int i = 0; i < 60; ++i) {
+        QTest::mousePress(w->Drevant, Qt::LeftButton);
+        bench.clock.now += 0.2;
+        QTest::mouseRelease(w->Drevant, Qt::LeftButton);
+    }
+    drevant::WindowScale& scale = *drevant::WindowScale::of(w);
+    scale.setFactor(3.0);
+    w->repaint();
+    bool grown = true;
+    for (auto _ : state) {
+        if (resize) { // a dragged edge: the layout and the pictures at the new size
+            grown = !grown;
+            w->resize(scale.clientSize(grown ? 3.0 : 2.9));
+        }
+        w->repaint();
+    }
+    state.counters["factor"] = scale.factor();
+}
+
+void FullRepaintAt300(benchmark::State& state) {
+    fullRepaint(state, false);
+}
+BENCHMARK(FullRepaintAt300)->Unit(benchmark::kMillisecond);
+
+void ResizeAndRepaintAt300(benchmark::State& state) {
+    fullRepaint(state, true);
+}
+BENCHMARK(ResizeAndRepaintAt300)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -20,9 +20,9 @@ fi
 packages=(cmake g++ make qt6-base-dev libgl-dev clang-14 libclang-rt-14-dev)
 bash tools/install-missing.sh "${packages[@]}"
 
+# The fuzz preset of CMakePresets.json (build-fuzz/).
 build_dir="${DREVANT_FUZZ_BUILD_DIR:-build-fuzz}"
-cmake -S . -B "$build_dir" -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DDREVANT_FUZZ=ON > /dev/null
+cmake --preset fuzz -B "$build_dir" > /dev/null
 cmake --build "$build_dir" -j "$(nproc)"
 
 # Target name and the longest input it is given (bytes). A real export file of 1000 points

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing, builds, and runs every test (no display needed).
+# Installs what is missing, builds, and runs every test (no display needed). Arguments go to
+# ctest, e.g. `bash tools/test.sh -L unit` for the logic and tool tests only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
-build_dir="${DREVANT_BUILD_DIR:-build}"
+source tools/preset.sh
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
+"${test_cmd[@]}" -j "$(nproc)" "$@"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atomicfile.h"
 
+#include "filenames.h"
+
 #include <QFileInfo>
 #include <QRandomGenerator>
 
@@ -27,6 +29,8 @@ QString temporaryName() {
 // names and keeps the link.
 QString resolvedTarget(const QString& path) {
     QFileInfo info(path);
+    if (!info.isSymLink())
+        return path; // as given: QFileInfo would turn the bytes of a non-UTF-8 name into U+FFFD
     for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
         info.setFile(info.symLinkTarget());
     return info.isSymLink() ? path : info.filePath();
@@ -46,7 +50,7 @@ bool AtomicFile::fail(int systemError) {
 }
 
 bool AtomicFile::open() {
-    const QByteArray target = QFile::encodeName(m_target);
+    const QByteArray target = nameBytes(m_target);
     struct stat existing {};
     const bool exists = ::stat(target.constData(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode))
@@ -54,12 +58,16 @@ bool AtomicFile::open() {
     if (exists && ::access(target.constData(), W_OK) != 0)
         return fail(errno);
 
-    const QString folder = QFileInfo(m_target).absolutePath();
+    // Cut from the name itself (not through QFileInfo), so that its bytes stay as they are.
+    const qsizetype slash = m_target.lastIndexOf(u'/');
+    const QString folder = slash < 0    ? QStringLiteral(".")
+                           : slash == 0 ? QStringLiteral("/")
+                                        : m_target.left(slash);
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         const QString candidate = folder + u'/' + temporaryName();
-        fd = ::open(QFile::encodeName(candidate).constData(),
-                    O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd =
+            ::open(nameBytes(candidate).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0)
             m_temporaryPath = candidate;
         else if (errno != EEXIST)
@@ -95,8 +103,7 @@ bool AtomicFile::commit() {
         return false;
     }
     m_file.close();
-    if (::rename(QFile::encodeName(m_temporaryPath).constData(),
-                 QFile::encodeName(m_target).constData()) != 0) {
+    if (::rename(nameBytes(m_temporaryPath).constData(), nameBytes(m_target).constData()) != 0) {
         fail(errno);
         cancel();
         return false;
@@ -109,7 +116,7 @@ void AtomicFile::cancel() {
     if (m_file.isOpen())
         m_file.close();
     if (!m_temporaryPath.isEmpty()) {
-        ::unlink(QFile::encodeName(m_temporaryPath).constData());
+        ::unlink(nameBytes(m_temporaryPath).constData());
         m_temporaryPath.clear();
     }
 }

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exportfilereader.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "namedfile.h"
 
 #include <charconv>
 #include <cmath>
@@ -216,6 +215,8 @@ ExportFileReading parseExportFile(const QByteArray& bytes) {
     }
     if (bytes.isEmpty())
         return failure(KeyLine, QStringLiteral("the file is empty"));
+    if (const auto notExport = notAnExportFile(bytes))
+        return failure(0, *notExport);
 
     ExportFileContents contents;
     qsizetype pos = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0; // a byte-order mark from an editor
@@ -288,8 +289,8 @@ ExportFileReading parseExportFile(const QByteArray& bytes) {
                            QStringLiteral("empty line between the data lines"));
         }
         if (static_cast<int>(contents.points.size()) >= MaxExportDataLines) {
-            return failure(lineNumber, QStringLiteral("more than %1 data lines: the data log "
-                                                      "holds at most %1 points")
+            return failure(lineNumber, QStringLiteral("more than %1 data lines: no titration "
+                                                      "logs more than %1 points")
                                            .arg(MaxExportDataLines));
         }
         const auto point = readDataLine(line, lastVolumeL);
@@ -308,28 +309,13 @@ ExportFileReading parseExportFile(const QByteArray& bytes) {
     return {std::move(contents), ExportFileError{}};
 }
 
-ExportFileReading readExportFile(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return failure(0, QStringLiteral("no such file"));
-    if (info.isDir())
-        return failure(0, QStringLiteral("is a folder, not an export file"));
-    if (!info.isFile())
-        return failure(0, QStringLiteral("is not a regular file (a device, pipe or socket)"));
-    if (info.size() > MaxExportFileBytes) {
-        return failure(0, QStringLiteral("the file has %1 bytes, more than the %2 an export "
-                                         "file can have: not an export file")
-                              .arg(info.size())
-                              .arg(MaxExportFileBytes));
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(0, QStringLiteral("cannot open: %1").arg(file.errorString()));
-    // One byte more than allowed, so a file that grew since the size check is still caught.
-    const QByteArray bytes = file.read(MaxExportFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return failure(0, QStringLiteral("cannot read: %1").arg(file.errorString()));
-    return parseExportFile(bytes);
+ExportFileReading readExportFile(const QString& name) {
+    QString error;
+    const auto bytes =
+        readNamedFile(name, MaxExportFileBytes, error, QStringLiteral("an export file"));
+    if (!bytes)
+        return failure(0, error);
+    return parseExportFile(*bytes);
 }
 
 } // namespace drevant

@@ -82,14 +82,21 @@ std::optional<QString> columnHeaderProblem(const QByteArray& line);
 // One data line: a volume (litres, within the burette, not below the line before) and a pH.
 LineReading<ExportPoint> readDataLine(const QByteArray& line, double previousVolumeL);
 
+// Why these bytes are not an export file at all, in one line that names what they look
+// like ("is a PNG picture, not an export file") and never quotes them; nothing when the
+// first line looks like a sample key or the second like the normality line (a damaged
+// export file, whose faults the parser names line by line).
+std::optional<QString> notAnExportFile(const QByteArray& bytes);
+
 // Parses the bytes of an export file. Lines end in CR LF or LF (an editor may have changed
 // them); numbers may use "." or "," as decimal separator, whichever the writer's locale had;
 // blanks around items are free. The last line must end with a line end: a file cut short in
 // the middle of a line is reported as truncated. Empty lines after the data are ignored.
 ExportFileReading parseExportFile(const QByteArray& bytes);
 
-// Opens and parses the file at `path`. Only regular files are read (a folder, a pipe or a
-// device is refused without reading), and never more than MaxExportFileBytes + 1 bytes.
-ExportFileReading readExportFile(const QString& path);
+// Opens and parses the file with this name (as nameFromBytes gives it, opened by its bytes).
+// Only regular files are read (a folder, a pipe or a device is refused without reading or
+// waiting), and never more than MaxExportFileBytes + 1 bytes.
+ExportFileReading readExportFile(const QString& name);
 
 } // namespace drevant

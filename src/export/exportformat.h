@@ -44,10 +44,11 @@ inline constexpr double MaxExportTitrantL = 0.02;
 inline constexpr int MaxTitrationPoints = 201;
 inline constexpr double MaxExportPh = 14.0;
 
-// What the checked reader accepts at most: the log's capacity of 1000 points (a file may
-// come from a longer log than a titration can fill), about 40 characters a line.
-inline constexpr qint64 MaxExportFileBytes = 1024 * 1024; // an export of 1000 points is ~40 KB
-inline constexpr int MaxExportDataLines = 1000;
+// What the checked reader accepts at most: the points of one titration (the burette limit
+// stops every titration by 201; more points were not logged by the program), about 40
+// characters a line.
+inline constexpr qint64 MaxExportFileBytes = 1024 * 1024; // far above 201 lines of ~40 bytes
+inline constexpr int MaxExportDataLines = MaxTitrationPoints;
 inline constexpr int MaxExportLineLength = 200;
 
 // The sample key: the system letter, then one field per entry of the sample table, each the

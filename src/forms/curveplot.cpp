@@ -41,6 +41,21 @@ void DrawEmptyGraph(DrawingSurface& graph) {
         graph.drawLine(500 + 400 * i, 500, 500 + 400 * i, 4500);
 }
 
+int nearestPoint(const DeclareVars& vars, double x, double y) {
+    int nearest = 0;
+    double best = 0;
+    for (int i = 1; i < LogSize && holdsPoint(vars.VolLog, i) && holdsPoint(vars.PhLog, i); ++i) {
+        const MarkerPosition p =
+            markerPosition(vars.VolLog[i].number().toDouble(), vars.PhLog[i].number().toDouble());
+        const double distance = std::hypot(p.x - x, p.y - y);
+        if (nearest == 0 || distance < best) {
+            nearest = i;
+            best = distance;
+        }
+    }
+    return nearest;
+}
+
 void PlotPoint(DrawingSurface& graph, const DeclareVars& vars, int i) {
     if (!holdsPoint(vars.VolLog, i) || !holdsPoint(vars.PhLog, i))
         return; // callers only plot logged points; a gap has nothing to draw

@@ -24,6 +24,11 @@ MarkerPosition markerPosition(double volumeL, double ph);
 // not clear the surface; leaves the line width at 1.
 void DrawEmptyGraph(DrawingSurface& graph);
 
+// The logged point (numbered from 1, as the data log holds them) whose marker lies nearest to
+// the place (x, y) on the graph, in twips; 0 when no point is logged. Of points at the same
+// distance the first is taken.
+int nearestPoint(const DeclareVars& vars, double x, double y);
+
 // One marker for log entry i, in the line width currently in force.
 void PlotPoint(DrawingSurface& graph, const DeclareVars& vars, int i);
 

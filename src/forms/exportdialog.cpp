@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exportdialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -285,11 +286,17 @@ std::optional<ExportResult> ExportDialog::Save_Click(ExportNameBox& Text1, Drawi
         KeyField = result.KeyField;
         SampleKey = result.SampleKey;
     }
+    if (result.ok)
+        m_controls.savedLine = savedLine(name, printablePath(m_folder));
     if (result.ok || m_cancelAfterSave)
         m_controls.closed = true;
     else
         m_controls.message = result.error;
     return result;
+}
+
+QString savedLine(const QString& name, const QString& folder) {
+    return QCoreApplication::translate("drevant::ExportDialog", "Saved %1 in %2").arg(name, folder);
 }
 
 void ExportDialog::CancelSave_Click() {

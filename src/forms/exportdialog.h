@@ -83,7 +83,11 @@ public:
 struct ExportDialogControls {
     QString message;     // why the last save failed, shown below the file list; empty if none
     bool closed = false; // closed by a save or "Cancel": disabled, hidden and unloaded next
+    QString savedLine;   // after a save that worked: which file went to which folder
 };
+
+// The line the titration window's panel shows after a save: the file's name and its folder.
+QString savedLine(const QString& name, const QString& folder);
 
 // The export dialog's lists and handlers apart from its widgets. It holds the values of the
 // drive list (`Drive`), the folder list (`Path`) and the file list (`Path`) with the

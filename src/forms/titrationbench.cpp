@@ -118,6 +118,11 @@ void TitrationBench::ExportData_Click() {
     m_host.openExportDialog();
 }
 
+void TitrationBench::showSaved(const QString& line) {
+    m_messageBox.cls();
+    TextLine(m_messageBox, line);
+}
+
 void TitrationBench::BeginAgain_Click() {
     // A dialog left open would later save fillers for a sample that no longer exists.
     m_host.cancelExportDialog();
@@ -160,9 +165,7 @@ void TitrationBench::Drevant_MouseUp() {
     readSettings();
     solve(m_state.DeliveredL.toDouble());
     m_messageBox.cls();
-    const Number fraction =
-        m_state.DeliveredL / (Number::real(m_vars.SampleVolumeL) + m_state.DeliveredL);
-    if (fraction > Number::real(DilutionLimit)) {
+    if (dilutesSample(m_state.DeliveredL, m_vars.SampleVolumeL)) {
         TextLine(m_messageBox, "WARNING!!");
         TextLine(m_messageBox, "You have diluted your sample >10%");
         TextLine(m_messageBox, "This is not good laboratory practice!");
@@ -173,6 +176,11 @@ void TitrationBench::Drevant_MouseUp() {
     m_vars.PhLog[m_state.PointIndex] = Number::real(m_state.CurrentPh);
     m_dataGraph.setLineWidth(2);
     PlotPoint(m_dataGraph, m_vars, m_state.PointIndex);
+}
+
+bool TitrationBench::dilutesSample(Number deliveredL, double sampleVolumeL) {
+    const Number fraction = deliveredL / (Number::real(sampleVolumeL) + deliveredL);
+    return fraction > Number::real(DilutionLimit);
 }
 
 void TitrationBench::printReport() {

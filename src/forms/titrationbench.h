@@ -74,6 +74,8 @@ public:
     void BeginAgain_Click();
     void Drevant_MouseDown();
     void Drevant_MouseUp();
+    // After a save that worked: the panel shows the one line saying where the file went.
+    void showSaved(const QString& line);
 
     const BenchControls& controls() const { return m_controls; }
     const BenchState& state() const { return m_state; }
@@ -83,6 +85,8 @@ public:
     static constexpr double BuretteCapacityL = MaxExportTitrantL;
     static constexpr double MinimumPressS = 0.1;
     static constexpr double DilutionLimit = 0.1;
+    // The warning's rule: the titrant is more than DilutionLimit of the mixture.
+    static bool dilutesSample(Number deliveredL, double sampleVolumeL);
 
 private:
     void readSettings();

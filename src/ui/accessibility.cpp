@@ -151,6 +151,9 @@ public:
     QAccessible::State state() const override {
         QAccessible::State s;
         s.readOnly = true;
+        s.focusable = true;
+        if (m_curve && m_curve->shownPoint() == m_row) // picked by the pointer or the arrows
+            s.focused = s.selected = m_curve->hasFocus();
         if (!m_curve || !m_curve->isVisible())
             s.invisible = true;
         return s;

@@ -98,13 +98,17 @@ void applyApplicationStyle(QApplication& app) {
     QApplication::setOrganizationName(QStringLiteral("Drevant"));
     if (!dynamic_cast<FocusVisibleStyle*>(QApplication::style()))
         QApplication::setStyle(new FocusVisibleStyle); // the application takes it over
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(11);
-    app.setFont(font);
+    app.setFont(windowFont());
     installAccessibility();
     // The desktop entry's name, by which a Wayland task switcher finds the icon too.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.drevant.Drevant"));
     QApplication::setWindowIcon(applicationIcon());
+}
+
+QFont windowFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    return font;
 }
 
 QIcon applicationIcon() {

@@ -3,7 +3,8 @@
 
 #include "ui/applicationstyle.h"
 #include "ui/commandbutton.h"
-#include "ui/twips.h"
+#include "ui/helpwindow.h"
+#include "ui/windowscale.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -15,16 +16,17 @@ Form1::Form1(DeclareVars& vars, RandomSource& random, Clock& clock, WindowHost& 
     : m_form(vars, random, clock, host) {
     setWindowTitle(QStringLiteral("Choose a titration"));
     setWindowIcon(applicationIcon());
-    setFixedSize(twipsToPixels(2625), twipsToPixels(2100));
+    auto* layout = new WindowScale(*this, QSize(2625, 2100));
+    layout->setFont(this, windowFont());
 
     Simple = new QRadioButton(QStringLiteral("Simple System"), this);
-    Simple->setGeometry(twipsRect(0, 120, 2295, 375));
+    layout->place(Simple, QRect(0, 120, 2295, 375));
     Medium = new QRadioButton(QStringLiteral("Medium Difficulty"), this);
-    Medium->setGeometry(twipsRect(0, 480, 2415, 375));
+    layout->place(Medium, QRect(0, 480, 2415, 375));
     Complex = new QRadioButton(QStringLiteral("Complex System"), this);
-    Complex->setGeometry(twipsRect(0, 840, 2415, 375));
+    layout->place(Complex, QRect(0, 840, 2415, 375));
     InitialStart = new CommandButton(QStringLiteral("Begin"), this);
-    InitialStart->setGeometry(twipsRect(0, 1440, 2415, 375));
+    layout->place(InitialStart, QRect(0, 1440, 2415, 375));
     InitialStart->setDefault(true);
 
     auto* group = new QButtonGroup(this); // exactly one level is selected at any time
@@ -33,12 +35,18 @@ Form1::Form1(DeclareVars& vars, RandomSource& random, Clock& clock, WindowHost& 
     group->addButton(Complex);
     Simple->setChecked(true);
 
-    const QString level = QStringLiteral("Level of difficulty of the unknown sample");
+    const QString level = tr("Level of difficulty of the unknown sample");
     for (QRadioButton* option : {Simple, Medium, Complex})
         option->setAccessibleDescription(level);
     InitialStart->setAccessibleDescription(
-        QStringLiteral("Makes up an unknown sample of the chosen level and opens the titration "
-                       "window."));
+        tr("Makes up an unknown sample of the chosen level and opens the titration "
+           "window."));
+
+    Simple->setToolTip(tr("One acid in the unknown sample."));
+    Medium->setToolTip(tr("Two acids in the unknown sample."));
+    Complex->setToolTip(tr("A mixture of acids, one of them strong, in the unknown sample."));
+    InitialStart->setToolTip(InitialStart->accessibleDescription());
+    HelpWindow::install(*this);
 
     setTabOrder(Simple, Medium);
     setTabOrder(Medium, Complex);

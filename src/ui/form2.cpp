@@ -1,20 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form2.h"
 
+#include "forms/curveplot.h"
 #include "forms/spokentext.h"
 #include "ui/applicationstyle.h"
 #include "ui/burettebutton.h"
 #include "ui/burettedrain.h"
 #include "ui/commandbutton.h"
 #include "ui/curvesurface.h"
+#include "ui/helpwindow.h"
 #include "ui/retainedsurface.h"
 #include "ui/settingscrollbar.h"
-#include "ui/twips.h"
 #include "ui/valuelabel.h"
+#include "ui/windowscale.h"
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScrollBar>
+#include <QToolTip>
+
+#include <algorithm>
 
 namespace drevant {
 
@@ -27,28 +33,28 @@ QFont headingFont() {
     return font;
 }
 
-QLabel* makeLabel(const QString& text, QWidget* parent, QRect geometry) {
+QLabel* makeLabel(const QString& text, WindowScale& layout, QWidget* parent, QRect twips) {
     auto* label = new QLabel(text, parent);
-    label->setFont(headingFont());
-    label->setGeometry(geometry);
+    layout.setFont(label, headingFont());
+    layout.place(label, twips);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
 // A label that shows a chosen value, on the system highlight-text colour.
-QLabel* makeValueLabel(QWidget* parent, QRect geometry) {
+QLabel* makeValueLabel(WindowScale& layout, QWidget* parent, QRect twips) {
     auto* label = new ValueLabel(parent);
-    label->setFont(headingFont());
-    label->setGeometry(geometry);
+    layout.setFont(label, headingFont());
+    layout.place(label, twips);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
 
-SettingScrollBar* makeScrollBar(QWidget* parent, QRect geometry, double unit, int min, int max,
-                                int value, int largeChange) {
+SettingScrollBar* makeScrollBar(WindowScale& layout, QWidget* parent, QRect twips, double unit,
+                                int min, int max, int value, int largeChange) {
     auto* bar = new SettingScrollBar(unit, parent);
-    bar->setGeometry(geometry);
+    layout.place(bar, twips);
     bar->setRange(min, max);
     bar->setValue(value);
     bar->setPageStep(largeChange);
@@ -75,11 +81,13 @@ Form2::Form2(DeclareVars& vars, Clock& clock, WindowHost& host)
     : m_vars(vars), m_releaseClock(clock) {
     setWindowTitle(QStringLiteral("Drevant"));
     setWindowIcon(applicationIcon());
-    setFixedSize(twipsToPixels(8235), twipsToPixels(8430));
+    m_layout = new WindowScale(*this, QSize(8235, 8430));
+    m_layout->setFont(this, windowFont());
     buildControls();
     m_bench = std::make_unique<TitrationBench>(vars, m_releaseClock, *MessageBox, *DataGraph, host);
     m_drain = new BuretteDrain(*m_bench, vars, clock, *Drevant, this);
     handle([this] { m_bench->Form_Load(); });
+    HelpWindow::install(*this);
     // The window opens with the focus on the first control that can take it (HScroll1 while
     // the burette is locked).
     if (QWidget* first = firstEnabledControl())
@@ -91,33 +99,34 @@ Form2::~Form2() = default;
 void Form2::buildControls() {
     Drevant = new BuretteButton(this);
     Drevant->setText(QStringLiteral("Press to Drevant"));
-    Drevant->setGeometry(twipsRect(5160, 360, 2895, 8055));
-    Label1 = makeLabel(QStringLiteral("Titrant Normality"), this, twipsRect(240, 240, 1215, 375));
-    Label2 = makeLabel(QStringLiteral("Initial Sample Volume (mL)"), this,
-                       twipsRect(1560, 120, 975, 375));
-    HScroll1 = makeScrollBar(this, twipsRect(360, 840, 975, 255), 0.001, NormalityScrollMin,
+    m_layout->place(Drevant, QRect(5160, 360, 2895, 8055));
+    Label1 =
+        makeLabel(QStringLiteral("Titrant Normality"), *m_layout, this, QRect(240, 240, 1215, 375));
+    Label2 = makeLabel(QStringLiteral("Initial Sample Volume (mL)"), *m_layout, this,
+                       QRect(1560, 120, 975, 375));
+    HScroll1 = makeScrollBar(*m_layout, this, QRect(360, 840, 975, 255), 0.001, NormalityScrollMin,
                              NormalityScrollMax, NormalityScrollStart, 10);
-    Label4 = makeValueLabel(this, twipsRect(360, 600, 975, 255));
-    Label5 = makeValueLabel(this, twipsRect(1560, 600, 975, 255));
-    HScroll2 = makeScrollBar(this, twipsRect(1560, 840, 975, 255), 1.0, VolumeScrollMin,
+    Label4 = makeValueLabel(*m_layout, this, QRect(360, 600, 975, 255));
+    Label5 = makeValueLabel(*m_layout, this, QRect(1560, 600, 975, 255));
+    HScroll2 = makeScrollBar(*m_layout, this, QRect(1560, 840, 975, 255), 1.0, VolumeScrollMin,
                              VolumeScrollMax, VolumeScrollStart, 100);
     MessageBox = new RetainedSurface(this, RetainedSurface::Speech::PrintedText);
-    MessageBox->setGeometry(twipsRect(240, 1200, 2895, 1815));
+    m_layout->place(MessageBox, QRect(240, 1200, 2895, 1815));
     MessageBox->setSurfaceFont(messagePanelFont());
     MessageBox->setFocusPolicy(Qt::StrongFocus); // a screen reader user can go and read it
     ShowData = new CommandButton(QStringLiteral("Show Data"), this);
-    ShowData->setGeometry(twipsRect(240, 3000, 2895, 375));
+    m_layout->place(ShowData, QRect(240, 3000, 2895, 375));
     DataGraph = new CurveSurface(this);
-    DataGraph->setGeometry(twipsRect(120, 3360, 5000, 5000));
+    m_layout->place(DataGraph, QRect(120, 3360, 5000, 5000));
     DataGraph->setFocusPolicy(Qt::StrongFocus);
     Start = new CommandButton(QStringLiteral("Start"), this);
-    Start->setGeometry(twipsRect(3240, 480, 1815, 615));
+    m_layout->place(Start, QRect(3240, 480, 1815, 615));
     ExportData = new CommandButton(QStringLiteral("Export Data"), this);
-    ExportData->setGeometry(twipsRect(3240, 1200, 1815, 615));
+    m_layout->place(ExportData, QRect(3240, 1200, 1815, 615));
     Restart = new CommandButton(QStringLiteral("Start Titration Over"), this);
-    Restart->setGeometry(twipsRect(3240, 1920, 1815, 615));
+    m_layout->place(Restart, QRect(3240, 1920, 1815, 615));
     BeginAgain = new CommandButton(QStringLiteral("Begin Again With New Titration"), this);
-    BeginAgain->setGeometry(twipsRect(3240, 2640, 1815, 615));
+    m_layout->place(BeginAgain, QRect(3240, 2640, 1815, 615));
 
     for (QPushButton* b : {ShowData, Start, ExportData, Restart, BeginAgain})
         b->setAutoDefault(false);
@@ -137,26 +146,54 @@ void Form2::buildControls() {
     MessageBox->setAccessibleName(QStringLiteral("Messages"));
     DataGraph->setAccessibleName(QStringLiteral("Titration curve"));
     Start->setAccessibleDescription(
-        QStringLiteral("Computes the pH of the sample with no titrant, plots it as the first "
-                       "point, fixes normality and volume and unlocks the burette."));
-    ExportData->setAccessibleDescription(
-        QStringLiteral("Opens the dialog that saves the data to a file."));
+        tr("Computes the pH of the sample with no titrant, plots it as the first "
+           "point, fixes normality and volume and unlocks the burette."));
+    ExportData->setAccessibleDescription(tr("Opens the dialog that saves the data to a file."));
     Restart->setAccessibleDescription(
-        QStringLiteral("Clears the curve, the data and the messages; keeps the same sample."));
+        tr("Clears the curve, the data and the messages; keeps the same sample."));
     BeginAgain->setAccessibleDescription(
-        QStringLiteral("Closes this window and goes back to choosing a level for a new sample."));
+        tr("Closes this window and goes back to choosing a level for a new sample."));
+
+    // Tooltips: what each control is for, in a sentence.
+    Drevant->setToolTip(tr("Hold down to let titrant flow: 1 mL per second, at least 0.1 mL "
+                           "a press, up to 20 mL. Locked until Start."));
+    for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label4),
+                       static_cast<QWidget*>(HScroll1)})
+        w->setToolTip(tr("Titrant normality (N), 0.001 to 0.5: set it before Start."));
+    for (QWidget* w : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label5),
+                       static_cast<QWidget*>(HScroll2)})
+        w->setToolTip(tr("Initial sample volume (mL), 1 to 1000: set it before Start."));
+    MessageBox->setToolTip(tr("Messages: the reading after each release, or a page of data."));
+    ShowData->setToolTip(tr("Shows the logged points in the message panel, seven a page."));
+    DataGraph->setToolTip(tr("Titration curve: pH against the volume of titrant. Point at a "
+                             "marker, or use the arrows here, to read its volume and pH."));
+    Start->setToolTip(Start->accessibleDescription());
+    ExportData->setToolTip(ExportData->accessibleDescription());
+    Restart->setToolTip(Restart->accessibleDescription());
+    BeginAgain->setToolTip(BeginAgain->accessibleDescription());
 
     connect(HScroll1, &QScrollBar::valueChanged, this,
             [this](int v) { handle([this, v] { m_bench->HScroll1_Change(v); }); });
     connect(HScroll2, &QScrollBar::valueChanged, this,
             [this](int v) { handle([this, v] { m_bench->HScroll2_Change(v); }); });
-    connect(Start, &QPushButton::clicked, this, [this] { handle([this] { m_bench->Start_Click(); }); });
+    connect(Start, &QPushButton::clicked, this,
+            [this] { handle([this] { m_bench->Start_Click(); }); });
     connect(Restart, &QPushButton::clicked, this,
             [this] { handle([this] { m_bench->Restart_Click(); }); });
     connect(ShowData, &QPushButton::clicked, this,
             [this] { handle([this] { m_bench->ShowData_Click(); }, ShowData); });
     connect(ExportData, &QPushButton::clicked, this,
             [this] { handle([this] { m_bench->ExportData_Click(); }); });
+    connect(DataGraph, &CurveSurface::pointerAt, this,
+            [this](QPointF at) { showCurvePoint(nearestPoint(m_vars, at.x(), at.y())); });
+    connect(DataGraph, &CurveSurface::pointStep, this, [this](int step) {
+        const int count = int(DataGraph->spokenRows().size());
+        if (count == 0)
+            return;
+        const int row = DataGraph->shownPoint();
+        const qint64 next = row < 0 ? (step < 0 ? count - 1 : 0) : qint64(row) + step;
+        showCurvePoint(int(std::clamp<qint64>(next, 0, count - 1)) + 1);
+    });
     // Begin Again unloads this window: nothing of it may be touched afterwards.
     connect(BeginAgain, &QPushButton::clicked, this, [this] { m_bench->BeginAgain_Click(); });
     connect(Drevant, &QAbstractButton::pressed, this,
@@ -175,6 +212,20 @@ void Form2::buildControls() {
 QList<QWidget*> Form2::tabOrder() const {
     return {Drevant,   HScroll1, HScroll2,   MessageBox, ShowData,
             DataGraph, Start,    ExportData, Restart,    BeginAgain};
+}
+
+void Form2::showCurvePoint(int point) {
+    if (!holdsPoint(m_vars.VolLog, point) || !holdsPoint(m_vars.PhLog, point)) {
+        DataGraph->showPoint(-1, {});
+        return;
+    }
+    const MarkerPosition marker = markerPosition(m_vars.VolLog[point].number().toDouble(),
+                                                 m_vars.PhLog[point].number().toDouble());
+    DataGraph->showPoint(point - 1, QPoint(marker.x, marker.y));
+}
+
+void Form2::showSaved(const QString& line) {
+    handle([this, &line] { m_bench->showSaved(line); }, MessageBox);
 }
 
 QWidget* Form2::firstEnabledControl(const QList<const QWidget*>& leaving) const {
@@ -237,6 +288,21 @@ void Form2::showAccessibleTexts() {
     for (std::size_t i = 0; i < points.size(); ++i)
         rows << spokenPointRow(int(i) + 1, points[i]);
     DataGraph->setSpokenCurve(curveDescription(points), rows);
+}
+
+void Form2::mousePressEvent(QMouseEvent* event) {
+    // A locked burette takes no press; Qt hands it to the window. Before Start, say why.
+    if (!Drevant->isEnabled() && m_bench->controls().startEnabled &&
+        Drevant->geometry().contains(event->position().toPoint())) {
+        QToolTip::showText(event->globalPosition().toPoint(), lockedBuretteTip(), Drevant);
+        event->accept();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+QString Form2::lockedBuretteTip() {
+    return tr("Press Start first.");
 }
 
 void Form2::closeEvent(QCloseEvent* event) {

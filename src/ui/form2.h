@@ -21,6 +21,7 @@ namespace drevant {
 class BuretteButton;
 class BuretteDrain;
 class RetainedSurface;
+class WindowScale;
 
 // The titration window "Drevant": the bench on which one unknown sample is titrated. The
 // widgets only forward their events to the bench logic and show the state it leaves.
@@ -52,15 +53,22 @@ public:
     // The controls in their tab order (the labels take no focus).
     QList<QWidget*> tabOrder() const;
 
+    // Shows on the panel where a save put the file.
+    void showSaved(const QString& line);
+
     // The font of the message panel: narrow enough that every report line, 15-digit readings
     // included, ends inside the panel, and the longest report (three warning lines and five
     // report lines) and a full data page fit its height.
     static QFont messagePanelFont();
 
+    // What a press on the burette before Start shows beside it.
+    static QString lockedBuretteTip();
+
 signals:
     void closedByUser();
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -71,6 +79,8 @@ private:
     template <typename Handler> void handle(Handler handler, QWidget* writer = nullptr);
     void showControls();
     void showAccessibleTexts();
+    // Names the logged point (from 1) on the graph; any other number hides the name.
+    void showCurvePoint(int point);
     // The first control in tab order that is enabled, not counting those `leaving`.
     QWidget* firstEnabledControl(const QList<const QWidget*>& leaving = {}) const;
 
@@ -91,6 +101,7 @@ private:
     ReleaseClock m_releaseClock;
     std::unique_ptr<TitrationBench> m_bench;
     BuretteDrain* m_drain = nullptr;
+    WindowScale* m_layout = nullptr;
     QWidget* m_panelWriter = nullptr;
 };
 

@@ -6,8 +6,11 @@
 #include "ui/drivelist.h"
 #include "ui/filelist.h"
 #include "ui/folderlist.h"
+#include "ui/helpwindow.h"
+#include "ui/namebox.h"
 #include "ui/retainedsurface.h"
 #include "ui/twips.h"
+#include "ui/windowscale.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -79,12 +82,13 @@ Form3::~Form3() = default;
 void Form3::buildControls() {
     setWindowTitle(QStringLiteral("Export Data"));
     setWindowIcon(applicationIcon());
-    setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
+    m_layout = new WindowScale(*this, QSize(ClientWidthTwips, ClientHeightTwips));
+    m_layout->setFont(this, windowFont());
 
     // Created first, so that every control lies in front of it.
     ClientArea = new RetainedSurface(this, RetainedSurface::Speech::PrintedText);
-    ClientArea->setGeometry(QRect(QPoint(0, 0), size()));
-    ClientArea->setSurfaceFont(font());
+    m_layout->place(ClientArea, QRect(0, 0, ClientWidthTwips, ClientHeightTwips));
+    ClientArea->setSurfaceFont(windowFont());
     // The dialog's own face: the window colour, not the white of a text area.
     QPalette face = ClientArea->palette();
     face.setColor(QPalette::Base, face.color(QPalette::Window));
@@ -92,18 +96,18 @@ void Form3::buildControls() {
     ClientArea->setPalette(face);
     ClientArea->cls();
 
-    Text1 = new QLineEdit(QStringLiteral("*.dat"), this);
-    Text1->setGeometry(twipsRect(120, 120, 3495, 285));
+    Text1 = new NameBox(this);
+    m_layout->place(Text1, QRect(120, 120, 3495, 285));
     Drive1 = new DriveList(this);
-    Drive1->setGeometry(twipsRect(120, 480, 3495, 315));
+    m_layout->place(Drive1, QRect(120, 480, 3495, 315));
     Dir1 = new FolderList(this);
-    Dir1->setGeometry(twipsRect(120, 840, 3495, 1440));
+    m_layout->place(Dir1, QRect(120, 840, 3495, 1440));
     File1 = new FileList(this);
-    File1->setGeometry(twipsRect(120, 2280, 3495, 675));
+    m_layout->place(File1, QRect(120, 2280, 3495, 675));
     Save = new CommandButton(QStringLiteral("Save"), this);
-    Save->setGeometry(twipsRect(3840, 1440, 1455, 735));
+    m_layout->place(Save, QRect(3840, 1440, 1455, 735));
     CancelSave = new CommandButton(QStringLiteral("Cancel"), this);
-    CancelSave->setGeometry(twipsRect(3840, 2280, 1455, 735));
+    m_layout->place(CancelSave, QRect(3840, 2280, 1455, 735));
 
     // Names for assistive technology: each list by what it lists.
     Text1->setAccessibleName(QStringLiteral("File name"));
@@ -113,6 +117,16 @@ void Form3::buildControls() {
     Dir1->setAccessibleName(QStringLiteral("Folders"));
     File1->setAccessibleName(QStringLiteral("Files (*.dat)"));
     ClientArea->setAccessibleName(QStringLiteral("Saved paths and messages"));
+
+    Text1->setToolTip(tr("The file's name: type it over *.dat; .dat is added when missing, and "
+                         "a name starting with * is saved as Drevant.dat. Enter saves."));
+    Drive1->setToolTip(tr("The drive to save on."));
+    Dir1->setToolTip(tr("The folder to save in: double-click or Enter opens a folder."));
+    File1->setToolTip(tr("The .dat files already in the folder: a click copies a name."));
+    Save->setToolTip(tr("Writes the data to the file and closes the dialog."));
+    CancelSave->setToolTip(tr("Closes the dialog without saving."));
+    ClientArea->setToolTip(tr("The path of each save, and why a save failed."));
+    HelpWindow::install(*this);
 
     setTabOrder(Dir1, Drive1);
     setTabOrder(Drive1, File1);
@@ -129,6 +143,8 @@ void Form3::buildControls() {
             [this](const QString& folder) { m_dialog.setFolder(folder); });
     connect(File1, &FileList::fileClicked, this, &Form3::File1_Click);
     connect(Save, &QPushButton::clicked, this, &Form3::Save_Click);
+    connect(Text1, &QLineEdit::returnPressed, this, &Form3::Save_Click); // Enter in the box
+
     connect(CancelSave, &QPushButton::clicked, this, &Form3::CancelSave_Click);
 }
 
@@ -188,10 +204,10 @@ void Form3::closeEvent(QCloseEvent* event) {
 }
 
 void Form3::setClientHeight(int twips) {
-    const QSize client(twipsToPixels(ClientWidthTwips),
-                       static_cast<int>(std::ceil(double(twips) / TwipsPerPixel)));
-    setFixedSize(client);
-    ClientArea->resize(client);
+    // Whole pixels at factor 1: the height rounded up to the pixel below the last line.
+    const int height = static_cast<int>(std::ceil(double(twips) / TwipsPerPixel)) * TwipsPerPixel;
+    m_layout->setClientTwips(QSize(ClientWidthTwips, height));
+    m_layout->place(ClientArea, QRect(0, 0, ClientWidthTwips, height));
 }
 
 void Form3::showMessage(const QString& message) {

@@ -16,6 +16,7 @@ class DriveList;
 class FileList;
 class FolderList;
 class RetainedSurface;
+class WindowScale;
 
 // The export dialog "Export Data": a drive, a folder and a file name, then "Save" writes the
 // export file there and closes the dialog; "Cancel" closes it without writing. A save that
@@ -74,6 +75,7 @@ private:
     void setClientHeight(int twips);
 
     ExportDialog m_dialog;
+    WindowScale* m_layout = nullptr;
     QString m_message;
     QStringList m_messageLines;
     bool m_closed = false; // the window has been closed (it is unloaded next)

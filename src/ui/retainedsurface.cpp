@@ -21,61 +21,104 @@ RetainedSurface::RetainedSurface(QWidget* parent, Speech speech)
     clearImage();
 }
 
-void RetainedSurface::setSurfaceFont(const QFont& font) { m_font = font; }
+void RetainedSurface::setSurfaceFont(const QFont& font) {
+    m_font = font;
+}
 
-QColor RetainedSurface::background() const { return palette().color(QPalette::Base); }
-QColor RetainedSurface::foreground() const { return palette().color(QPalette::Text); }
-
-QPen RetainedSurface::pen() const {
-    QPen p(foreground(), m_lineWidth);
-    p.setCosmetic(true); // width in pixels whatever the twips scale
-    return p;
+QColor RetainedSurface::background() const {
+    return palette().color(QPalette::Base);
+}
+QColor RetainedSurface::foreground() const {
+    return palette().color(QPalette::Text);
 }
 
 void RetainedSurface::clearImage() {
     const QString before = m_speaksPrintedText ? m_printed.text() : QString();
     m_printed.clear();
+    m_steps.clear();
     announceTextChange(before);
     const qreal dpr = devicePixelRatioF();
     const QSize size = this->size().expandedTo(QSize(1, 1));
     m_image = QImage(size * dpr, QImage::Format_RGB32);
     m_image.setDevicePixelRatio(dpr);
     m_image.fill(background());
+    m_imageScale = m_scale;
     update();
 }
 
-void RetainedSurface::resizeEvent(QResizeEvent*) { fitImage(); }
+void RetainedSurface::setScale(double factor) {
+    m_scale = factor;
+    update();
+}
+
+void RetainedSurface::resizeEvent(QResizeEvent*) {
+    update();
+}
 
 QImage& RetainedSurface::fitImage() {
     // A window draws on its surfaces while it loads, before it is shown and before Qt has
-    // sent the resize events: the image follows the geometry the layout has set, keeping
-    // what is drawn when the widget grows or the screen's pixel ratio changes.
+    // sent the resize events: the image follows the geometry the layout has set and the
+    // factor, and what is drawn is drawn again on it.
     const qreal dpr = devicePixelRatioF();
-    if (m_image.size() != size() * dpr) {
-        QImage old = m_image;
-        clearImage();
+    const QSize size = this->size().expandedTo(QSize(1, 1));
+    if (m_image.size() != size * dpr || m_imageScale != m_scale) {
+        m_image = QImage(size * dpr, QImage::Format_RGB32);
+        m_image.setDevicePixelRatio(dpr);
+        m_image.fill(background());
+        m_imageScale = m_scale;
         QPainter p(&m_image);
-        p.drawImage(QPointF(0, 0), old);
+        for (const Step& step : m_steps)
+            drawStep(p, step);
+        ++m_redraws;
     }
     return m_image;
 }
 
-void RetainedSurface::drawLine(int x1, int y1, int x2, int y2) {
+void RetainedSurface::drawStep(QPainter& p, const Step& step) const {
+    p.save();
+    switch (step.kind) {
+    case Step::Line:
+    case Step::Circle: {
+        p.setRenderHint(QPainter::Antialiasing, step.kind == Step::Circle);
+        p.scale(m_scale / TwipsPerPixel, m_scale / TwipsPerPixel);
+        QPen pen(foreground(), step.lineWidth * m_scale);
+        pen.setCosmetic(true); // width in pixels whatever the twips scale
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        if (step.kind == Step::Line)
+            p.drawLine(QPointF(step.x1, step.y1), QPointF(step.x2, step.y2));
+        else
+            p.drawEllipse(QPointF(step.x1, step.y1), step.x2, step.x2);
+        break;
+    }
+    case Step::Text: {
+        // Laid out in the font at factor 1 and enlarged as a whole, so that every glyph keeps
+        // its place in the line; the painter draws the glyphs at the enlarged size.
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.scale(m_scale, m_scale);
+        p.setFont(m_font);
+        p.setPen(foreground());
+        const QPointF topLeft(step.x1 / TwipsPerPixel, step.y1 / TwipsPerPixel);
+        p.drawText(topLeft + QPointF(0, QFontMetricsF(m_font).ascent()), step.text);
+        break;
+    }
+    }
+    p.restore();
+}
+
+void RetainedSurface::record(Step step) {
     QPainter p(&fitImage());
-    p.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
-    p.setPen(pen());
-    p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    drawStep(p, step);
+    m_steps.push_back(std::move(step));
     update();
 }
 
+void RetainedSurface::drawLine(int x1, int y1, int x2, int y2) {
+    record({Step::Line, double(x1), double(y1), double(x2), double(y2), m_lineWidth, {}});
+}
+
 void RetainedSurface::drawCircle(int x, int y, int radius) {
-    QPainter p(&fitImage());
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
-    p.setPen(pen());
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(x, y), radius, radius);
-    update();
+    record({Step::Circle, double(x), double(y), double(radius), 0, m_lineWidth, {}});
 }
 
 double RetainedSurface::averageCharWidth() const {
@@ -87,15 +130,8 @@ double RetainedSurface::lineHeight() const {
 }
 
 double RetainedSurface::drawText(double x, double y, const QString& text) {
-    const QFontMetricsF metrics(m_font);
-    QPainter p(&fitImage());
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setFont(m_font);
-    p.setPen(foreground());
-    const QPointF topLeft(x / TwipsPerPixel, y / TwipsPerPixel);
-    p.drawText(topLeft + QPointF(0, metrics.ascent()), text);
-    update();
-    const double width = metrics.horizontalAdvance(text) * TwipsPerPixel;
+    record({Step::Text, x, y, 0, 0, m_lineWidth, text});
+    const double width = QFontMetricsF(m_font).horizontalAdvance(text) * TwipsPerPixel;
     const QString before = m_speaksPrintedText ? m_printed.text() : QString();
     m_printed.setLineHeight(lineHeight());
     m_printed.add(x, y, width, text);
@@ -132,6 +168,7 @@ void RetainedSurface::focusOutEvent(QFocusEvent* event) {
 }
 
 void RetainedSurface::paintEvent(QPaintEvent* event) {
+    fitImage();
     QPainter p(this);
     p.drawImage(event->rect(), m_image,
                 QRectF(event->rect().topLeft() * m_image.devicePixelRatio(),

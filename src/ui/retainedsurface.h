@@ -8,12 +8,19 @@
 #include <QImage>
 #include <QWidget>
 
+#include <vector>
+
 namespace drevant {
 
 // A picture box: a widget that shows a retained image, and the drawing surface that the
 // print operation, the graph and the message panel draw on. What is drawn stays in the image,
 // so it survives covering, minimising and re-showing the window. Coordinates are twips,
 // line widths pixels; background and drawing colours are the system's window colours.
+//
+// The surface also keeps what was drawn since the last clear as a list of steps, so that at a
+// new zoom factor or size the picture is drawn again, sharp, rather than an old bitmap
+// enlarged. Text is measured (print zones, line height) in the font at factor 1: the zones
+// and lines keep their twips at every factor, and only the drawing grows.
 //
 // The surface also keeps the lines of text printed on it since it was last cleared. A surface
 // that speaks them (the message panel, the export dialog's face) offers them to assistive
@@ -39,7 +46,15 @@ public:
     double averageCharWidth() const override;
     double lineHeight() const override;
 
-    const QImage& image() const { return m_image; }
+    // The zoom factor of the drawing (twips to pixels times this); set by the window's layout.
+    void setScale(double factor);
+    double scale() const { return m_scale; }
+
+    // The picture as shown (rebuilt first when the size or the factor has changed).
+    const QImage& image() { return fitImage(); }
+    // How many times the picture has been drawn again from its steps (for tests and
+    // benchmarks: a resize costs one redraw).
+    int redrawCount() const { return m_redraws; }
 
     // The lines printed since the last clear, in order, as assistive technology reads them.
     QStringList printedLines() const { return m_printed.lines(); }
@@ -58,10 +73,22 @@ private:
     QImage& fitImage();
     QColor background() const;
     QColor foreground() const;
-    QPen pen() const;
     void announceTextChange(const QString& before);
+    // One drawing step, kept to draw the picture again at another factor.
+    struct Step {
+        enum Kind { Line, Circle, Text } kind;
+        double x1, y1, x2, y2; // a line's ends; a circle's centre and radius in x2; text's place
+        int lineWidth;
+        QString text;
+    };
+    void drawStep(QPainter& painter, const Step& step) const;
+    void record(Step step);
 
     QImage m_image;
+    double m_scale = 1.0;
+    double m_imageScale = 1.0;
+    std::vector<Step> m_steps;
+    int m_redraws = 0;
     QFont m_font;
     int m_lineWidth = 1;
     PrintedLines m_printed;

@@ -11,6 +11,10 @@ namespace drevant {
 ValueLabel::ValueLabel(QWidget* parent) : QLabel(parent) {}
 
 QColor ValueLabel::backgroundColour() const {
+    // A dark desktop's highlight text is white: a white field would glare from the dark
+    // window, so the value lies on the palette's field colour there instead.
+    if (relativeLuminance(palette().color(QPalette::Window)) < DarkWindowLuminance)
+        return palette().color(QPalette::Base);
     return palette().color(QPalette::HighlightedText);
 }
 

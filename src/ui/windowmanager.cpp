@@ -60,8 +60,12 @@ WindowManager::~WindowManager() {
     delete m_form3.data();
 }
 
-Form1* WindowManager::difficultyWindow() const { return m_form1; }
-Form2* WindowManager::titrationWindow() const { return m_form2; }
+Form1* WindowManager::difficultyWindow() const {
+    return m_form1;
+}
+Form2* WindowManager::titrationWindow() const {
+    return m_form2;
+}
 
 void WindowManager::openDifficultyWindow() {
     if (!m_form1) { // loading builds the window anew, with its stored initial values
@@ -71,7 +75,9 @@ void WindowManager::openDifficultyWindow() {
     openWindow(m_form1);
 }
 
-void WindowManager::closeDifficultyWindow() { closeWindow(m_form1); }
+void WindowManager::closeDifficultyWindow() {
+    closeWindow(m_form1);
+}
 
 void WindowManager::openTitrationWindow() {
     if (!m_form2) {
@@ -81,21 +87,28 @@ void WindowManager::openTitrationWindow() {
     openWindow(m_form2);
 }
 
-void WindowManager::closeTitrationWindow() { closeWindow(m_form2); }
+void WindowManager::closeTitrationWindow() {
+    closeWindow(m_form2);
+}
 
-Form3* WindowManager::exportDialog() const { return m_form3; }
+Form3* WindowManager::exportDialog() const {
+    return m_form3;
+}
 
 void WindowManager::openExportDialog() {
     if (!m_form3) { // a fresh instance each time: Form_Load runs, the name is "*.dat" again
-        m_form3 = new Form3(m_vars, m_random,
-                            m_exportLocations.value_or(ExportLocations::system()));
+        m_form3 =
+            new Form3(m_vars, m_random, m_exportLocations.value_or(ExportLocations::system()));
         connect(m_form3, &Form3::closed, this, [this] {
             // The dialog has disabled, hidden and queued its unloading; the titration
-            // window takes over again.
+            // window takes over again, saying where a save put the file.
+            const QString saved = m_form3 ? m_form3->dialog().controls().savedLine : QString();
             m_form3.clear();
             if (m_form2) {
                 m_form2->setEnabled(true);
                 m_form2->setVisible(true);
+                if (!saved.isEmpty())
+                    m_form2->showSaved(saved);
             }
         });
         if (m_form2 && m_form2->isVisible()) // beside the titration window, not on it

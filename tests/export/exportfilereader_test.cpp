@@ -140,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
                    QByteArray("\x7F"
                               "ELF\x02\x01\x01\0\0\0\x03",
                               11),
-                   1, "not plain ASCII"},
+                   0, "is binary data, not an export file"},
         DamageCase{"NotAscii",
                    replaced(GoodFile, "E691",
                             "E\xC3\xA9"
@@ -172,11 +172,11 @@ INSTANTIATE_TEST_SUITE_P(
                    "empty line"},
         DamageCase{"OverlongLine", header() + QByteArray(5000, '7') + "\r\n", 5, "characters"},
         DamageCase{"TooManyDataLines", manyDataLines(MaxExportDataLines + 1),
-                   4 + MaxExportDataLines + 1, "at most 1000"},
+                   4 + MaxExportDataLines + 1, "more than 201 data lines"},
         DamageCase{"Enormous", QByteArray(MaxExportFileBytes + 1, 'A'), 0, "bytes"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ExportFileReader, TakesExactlyAThousandDataLines) {
+TEST(ExportFileReader, TakesTheMostPointsATitrationLogs) {
     const ExportFileReading r = parseExportFile(manyDataLines(MaxExportDataLines));
     ASSERT_TRUE(r.contents) << r.error.message.toStdString();
     EXPECT_EQ(r.contents->points.size(), static_cast<std::size_t>(MaxExportDataLines));
@@ -246,7 +246,7 @@ TEST(ExportFileReader, AnyDamageGivesAnAnswer) {
         const ExportFileReading r = parseExportFile(bytes);
         const auto lines = bytes.count('\n');
         if (!r.contents) {
-            EXPECT_GE(r.error.line, 1) << bytes.toStdString();
+            EXPECT_GE(r.error.line, 0) << bytes.toStdString(); // 0: not an export file
             EXPECT_LE(r.error.line, lines + 1) << bytes.toStdString();
             EXPECT_FALSE(r.error.message.isEmpty());
         } else {
@@ -309,6 +309,75 @@ TEST_F(FileOnDisk, GoodFile) {
     ASSERT_TRUE(r.contents) << r.error.message.toStdString();
     EXPECT_EQ(r.contents->points.size(), 3u);
 }
+
+// Files that are not export files, or not there, read from disk: one line each that names
+// what the file looks like or the path tried, never quoting the file's content.
+struct WrongFile {
+    const char* name;
+    const char* file; // written with `bytes`; nullptr: nothing written
+    QByteArray bytes;
+    const char* read; // the name given to the reader
+    int line;         // -1: the file is read
+    const char* says; // the whole message, DIR standing for the folder
+};
+
+class WrongFileOnDisk : public FileOnDisk, public ::testing::WithParamInterface<WrongFile> {};
+
+TEST_P(WrongFileOnDisk, IsNamedInOneLine) {
+    const WrongFile& c = GetParam();
+    if (c.file) {
+        ASSERT_TRUE(writeBytes(path(c.file), c.bytes));
+    }
+    const ExportFileReading r = readExportFile(path(c.read));
+    if (c.line < 0) {
+        ASSERT_TRUE(r.contents) << r.error.message.toStdString();
+        EXPECT_EQ(r.contents->points.size(), static_cast<std::size_t>(MaxTitrationPoints));
+        return;
+    }
+    ASSERT_FALSE(r.contents);
+    EXPECT_EQ(r.error.line, c.line);
+    EXPECT_EQ(r.error.message, QString::fromLatin1(c.says).replace("DIR", m_dir.path()));
+    EXPECT_FALSE(r.error.message.contains(QLatin1String("SECRET")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ExportFileReader, WrongFileOnDisk,
+    ::testing::Values(
+        WrongFile{"Csv", "class.csv", "file,key\r\nanna.dat,SECRET\r\n", "class.csv", 0,
+                  "is a CSV table, not an export file"},
+        WrongFile{"SemicolonCsv", "noten.csv", "Datei;Note\nSECRET;1\n", "noten.csv", 0,
+                  "is a CSV table, not an export file"},
+        WrongFile{"Png", "plot.png", QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDRSECRET", 22),
+                  "plot.png", 0, "is a PNG picture, not an export file"},
+        WrongFile{"Jpeg", "photo.dat", "\xFF\xD8\xFF\xE0SECRET", "photo.dat", 0,
+                  "is a JPEG picture, not an export file"},
+        WrongFile{"OfficeDocument", "report.dat", "PK\x03\x04SECRET", "report.dat", 0,
+                  "is a ZIP archive or an office document, not an export file"},
+        WrongFile{"Utf16", "anna.dat",
+                  "\xFF\xFE"
+                  "E\0"
+                  "6\0",
+                  "anna.dat", 0, "is UTF-16 text, not an export file"},
+        WrongFile{"TextWithComma", "notes.dat", "Dear teacher, SECRET\n", "notes.dat", 0,
+                  "is text whose first line is not a sample key, not an export file"},
+        WrongFile{"Letter", "notes.dat", "Dear teacher SECRET\n", "notes.dat", 0,
+                  "is text whose first line is not a sample key, not an export file"},
+        WrongFile{"Binary", "a.out",
+                  QByteArray("\x7F"
+                             "ELF\x02\0\0SECRET",
+                             13),
+                  "a.out", 0, "is binary data, not an export file"},
+        WrongFile{"Empty", "empty.dat", "", "empty.dat", 1, "the file is empty"},
+        WrongFile{"MostPoints", "full.dat", manyDataLines(MaxTitrationPoints), "full.dat", -1, ""},
+        WrongFile{"OnePointMore", "more.dat", manyDataLines(MaxTitrationPoints + 1), "more.dat",
+                  4 + MaxTitrationPoints + 1,
+                  "more than 201 data lines: no titration logs more than 201 points"},
+        WrongFile{"Missing", nullptr, "", "absent.dat", 0, "no such file: DIR/absent.dat"},
+        WrongFile{"MissingDat", "anna.dat", GoodFile, "anna", 0,
+                  "no such file: DIR/anna (DIR/anna.dat exists: give the name with .dat)"},
+        WrongFile{"MissingWithDat", "anna.dat", GoodFile, "anna.dat.dat", 0,
+                  "no such file: DIR/anna.dat.dat"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace drevant

@@ -66,9 +66,11 @@ TEST(EmptyGraph, DrawsAxesLabelsAndGridAtTheirPositions) {
     }
     EXPECT_EQ(g.lineWidth(), 1);
 
-    const std::vector<std::tuple<QString, double, double>> labels = {
-        {"14", 100, 400}, {"pH 7", 50, 2400}, {"0", 200, 4400},
-        {"Volume, mL", 2100, 4600}, {"20.0", 4500, 4600}};
+    const std::vector<std::tuple<QString, double, double>> labels = {{"14", 100, 400},
+                                                                     {"pH 7", 50, 2400},
+                                                                     {"0", 200, 4400},
+                                                                     {"Volume, mL", 2100, 4600},
+                                                                     {"20.0", 4500, 4600}};
     ASSERT_EQ(g.texts.size(), labels.size());
     for (std::size_t i = 0; i < labels.size(); ++i) {
         EXPECT_EQ(g.texts[i].text, std::get<0>(labels[i]));
@@ -83,6 +85,50 @@ TEST(EmptyGraph, DoesNotClearWhatIsThere) {
     DrawEmptyGraph(g);
     EXPECT_EQ(g.clears, 0);
     EXPECT_EQ(g.circles.size(), 1u);
+}
+
+// Markers at (500, 2500), (900, 2500) and (1300, 3357); a marker text after them ends the log.
+DeclareVars threePoints() {
+    DeclareVars vars;
+    const double points[][2] = {{0.0, 7.0}, {0.002, 7.0}, {0.004, 4.0}};
+    for (int i = 0; i < 3; ++i) {
+        vars.VolLog[i + 1] = Number::real(points[i][0]);
+        vars.PhLog[i + 1] = Number::real(points[i][1]);
+    }
+    vars.VolLog[4] = "*";
+    vars.PhLog[4] = "*";
+    vars.VolLog[5] = Number::real(0.001); // beyond the marker: not a point of this curve
+    vars.PhLog[5] = Number::real(7.0);
+    return vars;
+}
+
+struct NearestCase {
+    const char* name;
+    double x, y;
+    int point;
+};
+
+class NearestPoints : public ::testing::TestWithParam<NearestCase> {};
+
+TEST_P(NearestPoints, PickTheClosestMarker) {
+    const NearestCase& c = GetParam();
+    EXPECT_EQ(nearestPoint(threePoints(), c.x, c.y), c.point);
+}
+
+INSTANTIATE_TEST_SUITE_P(Graph, NearestPoints,
+                         // Halfway lies also on the point beyond the marker, which is not taken.
+                         ::testing::Values(NearestCase{"onTheFirst", 500, 2500, 1},
+                                           NearestCase{"halfwayTakesTheFirst", 700, 2500, 1},
+                                           NearestCase{"justBeforeHalfway", 699.9, 2500, 1},
+                                           NearestCase{"justAfterHalfway", 700.1, 2500, 2},
+                                           NearestCase{"belowTheSecond", 900, 2900, 2},
+                                           NearestCase{"nearTheThird", 1250, 3300, 3},
+                                           NearestCase{"farRight", 4900, 4900, 3},
+                                           NearestCase{"farAboveLeft", -100, -100, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NearestPoints, NoneWithoutPoints) {
+    EXPECT_EQ(nearestPoint(DeclareVars{}, 500, 2500), 0);
 }
 
 } // namespace

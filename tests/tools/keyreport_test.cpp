@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -286,6 +287,52 @@ TEST(KeyReport, ErrorLineNamesFileAndLine) {
     input.errorLine = 0;
     input.error = QStringLiteral("no such file");
     EXPECT_EQ(errorLine(input), QStringLiteral("class/a?b.dat: no such file"));
+}
+
+// A suspect point is printed with the decimals that show it outside its bands: 3 where that
+// is enough, more where the point and an end of a band print alike at 3.
+struct SuspectDigits {
+    const char* name;
+    double ph;
+    PhBand generated;
+    std::optional<PhBand> afterExport;
+    int decimals;
+};
+
+class SuspectPointText : public ::testing::TestWithParam<SuspectDigits> {};
+
+TEST_P(SuspectPointText, ShowsThePointOutsideItsBands) {
+    const SuspectDigits& c = GetParam();
+    CheckedPoint p;
+    p.ph = c.ph;
+    p.generated = c.generated;
+    p.afterExport = c.afterExport;
+    EXPECT_EQ(suspectDecimals(p), c.decimals);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    KeyReport, SuspectPointText,
+    ::testing::Values(SuspectDigits{"ClearlyAbove", 2.3, {2.212, 2.24}, std::nullopt, 3},
+                      SuspectDigits{"ClearlyBelow", 2.1, {2.212, 2.24}, std::nullopt, 3},
+                      SuspectDigits{"AboveInTheFourth", 2.2404, {2.212, 2.2399}, std::nullopt, 4},
+                      SuspectDigits{"BelowInTheFourth", 2.2116, {2.2121, 2.24}, std::nullopt, 4},
+                      SuspectDigits{
+                          "AfterExportBandDecides", 2.3, {2.212, 2.24}, PhBand{2.1, 2.29996}, 5},
+                      SuspectDigits{"TouchingInTheLastDigit",
+                                    std::nextafter(2.24, 3.0),
+                                    {2.212, 2.24},
+                                    std::nullopt,
+                                    MaxShownPhDecimals}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(KeyReport, SuspectLineShowsWhy) {
+    CheckedPoint p;
+    p.volumeL = 0.0123;
+    p.ph = 2.2404;
+    p.generated = {2.212, 2.2399};
+    const int decimals = suspectDecimals(p);
+    EXPECT_EQ(pointText(p, decimals) + QStringLiteral(", true ") + bandText(p.generated, decimals),
+              QStringLiteral("12.30 mL, pH 2.2404, true pH 2.2120 to 2.2399"));
 }
 
 } // namespace

@@ -198,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DamagedFile{"KeyUnknownLetter", 1, "unknown system letter"},
                       DamagedFile{"EditedPh", 45, "not a number"},
                       DamagedFile{"EditedNormality", 2, "range"},
-                      DamagedFile{"BinaryGarbage", 1, "not plain ASCII"},
+                      DamagedFile{"BinaryGarbage", 0, "is binary data, not an export file"},
                       DamagedFile{"Enormous", 0, "bytes"}, DamagedFile{"Empty", 1, "empty"},
                       DamagedFile{"Pipe", 0, "not a regular file"},
                       DamagedFile{"Missing", 0, "no such file"}),

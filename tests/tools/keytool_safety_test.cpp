@@ -21,7 +21,9 @@ namespace {
 
 using tooltest::fileBytes;
 using tooltest::parseCsv;
+using tooltest::runShell;
 using tooltest::runTool;
+using tooltest::shellBytes;
 using tooltest::writeBytes;
 using tooltest::writeStudentFile;
 
@@ -31,36 +33,6 @@ protected:
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QTemporaryDir m_dir;
 };
-
-// Runs the tool through the shell, so its arguments and redirections can be raw bytes.
-tooltest::ToolRun runShell(const QByteArray& script) {
-    QProcess process;
-    process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QString::fromLatin1(script),
-                                              QStringLiteral(DREVANT_KEY_BINARY)});
-    tooltest::ToolRun run;
-    if (!process.waitForStarted(20000))
-        return run;
-    run.finished = process.waitForFinished(20000);
-    if (!run.finished)
-        process.kill();
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromLatin1(process.readAllStandardOutput()); // bytes kept one to one
-    run.err = QString::fromLatin1(process.readAllStandardError());
-    return run;
-}
-
-// A shell word that gives exactly these bytes, whatever they are: $(printf '\ooo...').
-QByteArray shellBytes(const QByteArray& bytes) {
-    QByteArray escaped;
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b >= 0x80 || ch == '\'' || ch == '%' || ch == '\\')
-            escaped += '\\' + QByteArray::number(b, 8).rightJustified(3, '0');
-        else
-            escaped += ch;
-    }
-    return "\"$(printf '" + escaped + "')\"";
-}
 
 // Targets a plot must never be written to; each run is refused, and the file stays as it was.
 struct BadTarget {
@@ -310,7 +282,9 @@ TEST_F(ToolSafety, AnswerSheetToGrades) {
         if (r.front() == QLatin1String("missing.dat")) {
             ASSERT_EQ(r.size(), 6);
             EXPECT_EQ(r[5], QStringLiteral("unreadable"));
-            EXPECT_EQ(r[1], path(QStringLiteral("missing.dat")) + QStringLiteral(": no such file"));
+            EXPECT_TRUE(r[1].startsWith(QLatin1String("no such file: ")) &&
+                        r[1].endsWith(QLatin1String("/missing.dat")))
+                << r[1].toStdString(); // the path tried
         }
     }
     EXPECT_EQ(scores, 6);

@@ -53,6 +53,10 @@ TEST_F(Plot, StudentFileOverTheTrueCurve) {
     ASSERT_FALSE(input.points.empty());
 
     ASSERT_FALSE(savePlot(input, path("student.png")));
+    // A palette PNG (colour type 3 in the header), the small kind the palette step allows.
+    const QByteArray png = tooltest::fileBytes(path("student.png"));
+    ASSERT_GT(png.size(), 25);
+    EXPECT_EQ(png.at(25), 3);
     QImage image(path("student.png"));
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), QSize(PlotWidth, PlotHeight));

@@ -89,6 +89,36 @@ inline ToolRun runTool(const QStringList& arguments,
     return run;
 }
 
+// Runs the tool through the shell, so its arguments and redirections can be raw bytes.
+inline ToolRun runShell(const QByteArray& script) {
+    QProcess process;
+    process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QString::fromLatin1(script),
+                                              QStringLiteral(DREVANT_KEY_BINARY)});
+    ToolRun run;
+    if (!process.waitForStarted(20000))
+        return run;
+    run.finished = process.waitForFinished(20000);
+    if (!run.finished)
+        process.kill();
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromLatin1(process.readAllStandardOutput()); // bytes kept one to one
+    run.err = QString::fromLatin1(process.readAllStandardError());
+    return run;
+}
+
+// A shell word that gives exactly these bytes, whatever they are: $(printf '\ooo...').
+inline QByteArray shellBytes(const QByteArray& bytes) {
+    QByteArray escaped;
+    for (char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b >= 0x80 || ch == '\'' || ch == '%' || ch == '\\')
+            escaped += '\\' + QByteArray::number(b, 8).rightJustified(3, '0');
+        else
+            escaped += ch;
+    }
+    return "\"$(printf '" + escaped + "')\"";
+}
+
 // A CSV text split into rows and cells (RFC 4180 quoting), to check its shape.
 inline std::vector<QStringList> parseCsv(const QString& text) {
     std::vector<QStringList> rows;

@@ -80,7 +80,7 @@ AnalysedInput gradingInput(const QString& path) {
     AnalysedInput input;
     input.name = path;
     input.fromFile = true;
-    const ExportFileReading reading = readNamedExportFile(path);
+    const ExportFileReading reading = readExportFile(path);
     if (!reading.contents) {
         input.failed = true;
         input.errorLine = reading.error.line;

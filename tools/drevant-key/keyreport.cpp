@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyreport.h"
 
+#include "export/namedfile.h"
 #include "names.h"
 #include "session/declarevars.h"
 
@@ -137,7 +138,7 @@ AnalysedInput analyseFile(const QString& path) {
     AnalysedInput input;
     input.name = path;
     input.fromFile = true;
-    const ExportFileReading reading = readNamedExportFile(path);
+    const ExportFileReading reading = readExportFile(path);
     if (!reading.contents) {
         input.failed = true;
         input.errorLine = reading.error.line;
@@ -180,7 +181,10 @@ AnalysedInput analyseKey(const QString& key, std::optional<double> normality,
     const SampleKeyDecoding decoding = decodeSampleKey(key);
     if (!decoding.sample) {
         input.failed = true;
-        input.error = QStringLiteral("not a file, and not a sample key: ") + decoding.error;
+        // A file name typed without its ".dat" is no key: say which file was meant.
+        input.error = nameExists(key + QStringLiteral(".dat"))
+                          ? missingFileMessage(key)
+                          : QStringLiteral("not a file, and not a sample key: ") + decoding.error;
         return input;
     }
     if (const QString impossible = impossibleKeyReason(*decoding.sample); !impossible.isEmpty()) {
@@ -192,15 +196,6 @@ AnalysedInput analyseKey(const QString& key, std::optional<double> normality,
     if (normality && sampleVolumeL)
         input.equivalences = equivalencePoints(*input.sample, *normality, *sampleVolumeL);
     return input;
-}
-
-QString shownName(const QString& name) {
-    QString shown = name;
-    for (QChar& c : shown) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            c = u'?';
-    }
-    return shown;
 }
 
 QString errorLine(const AnalysedInput& input) {
@@ -263,10 +258,13 @@ QString formatReport(const AnalysedInput& input) {
             if (p.verdict != PointVerdict::Suspect)
                 continue;
             QString where = shownName(input.name) + u':' + QString::number(p.line);
+            const int decimals = suspectDecimals(p);
             QString text = QStringLiteral("    suspect ") + where + QStringLiteral(": ") +
-                           pointText(p) + QStringLiteral(", true ") + bandText(p.generated);
-            if (p.afterExport)
-                text += QStringLiteral(", after the export ") + bandText(*p.afterExport);
+                           pointText(p, decimals) + QStringLiteral(", true ") +
+                           bandText(p.generated, decimals);
+            if (p.afterExport) {
+                text += QStringLiteral(", after the export ") + bandText(*p.afterExport, decimals);
+            }
             line(text);
         }
     }
@@ -274,14 +272,28 @@ QString formatReport(const AnalysedInput& input) {
     return out;
 }
 
-QString pointText(const CheckedPoint& p) {
+QString pointText(const CheckedPoint& p, int phDecimals) {
     return QString::number(p.volumeL * 1000, 'f', 2) + QStringLiteral(" mL, pH ") +
-           QString::number(p.ph, 'f', 3);
+           QString::number(p.ph, 'f', phDecimals);
 }
 
-QString bandText(const PhBand& band) {
-    return QStringLiteral("pH ") + QString::number(band.low, 'f', 3) + QStringLiteral(" to ") +
-           QString::number(band.high, 'f', 3);
+QString bandText(const PhBand& band, int phDecimals) {
+    return QStringLiteral("pH ") + QString::number(band.low, 'f', phDecimals) +
+           QStringLiteral(" to ") + QString::number(band.high, 'f', phDecimals);
+}
+
+int suspectDecimals(const CheckedPoint& p) {
+    for (int decimals = ShownPhDecimals; decimals < MaxShownPhDecimals; ++decimals) {
+        const auto shown = [decimals](double ph) {
+            return QString::number(ph, 'f', decimals).toDouble();
+        };
+        const auto outside = [&](const PhBand& band) {
+            return shown(p.ph) < shown(band.low) || shown(p.ph) > shown(band.high);
+        };
+        if (outside(p.generated) && (!p.afterExport || outside(*p.afterExport)))
+            return decimals;
+    }
+    return MaxShownPhDecimals;
 }
 
 QString concentrationText(double molPerL) {

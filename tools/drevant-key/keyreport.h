@@ -2,6 +2,7 @@
 #pragma once
 
 #include "export/exportfilereader.h"
+#include "export/filenames.h"
 #include "export/samplekey.h"
 #include "pointcheck.h"
 
@@ -82,10 +83,17 @@ double pkOf(double k);
 double pkResolution(const DecodedSample& sample, int index);
 
 // A name safe for one line of output: control characters as "?".
-QString shownName(const QString& name);
+using drevant::shownName;
 
 // A point's volume and pH as the report and the CSV show them: "12.30 mL, pH 5.100".
-QString pointText(const CheckedPoint& point);
-QString bandText(const PhBand& band); // "pH 4.212 to 4.380"
+inline constexpr int ShownPhDecimals = 3;
+inline constexpr int MaxShownPhDecimals = 15;
+QString pointText(const CheckedPoint& point, int phDecimals = ShownPhDecimals);
+QString bandText(const PhBand& band, int phDecimals = ShownPhDecimals); // "pH 4.212 to 4.380"
+
+// The pH decimals that show a suspect point outside its bands: 3, or as many more as it
+// takes where the point and the end of a band print alike ("pH 2.2404, true pH 2.2120 to
+// 2.2399", not "2.240, true 2.212 to 2.240").
+int suspectDecimals(const CheckedPoint& point);
 
 } // namespace drevant::keytool

@@ -7,6 +7,7 @@
 #include "keyreport.h"
 #include "names.h"
 #include "plot.h"
+#include "savedfile.h"
 #include "sheetpaths.h"
 
 #include "export/exportfilereader.h"
@@ -102,9 +103,12 @@ int Run::inputs() {
             return ExitUsage;
         }
     }
-    if (m_options.plotDir && !QDir().mkpath(*m_options.plotDir)) {
-        m_err << "drevant-key: cannot create the folder " << shownName(*m_options.plotDir) << '\n';
-        return ExitUsage;
+    if (m_options.plotDir) {
+        if (const auto problem = makeOutputFolder(*m_options.plotDir)) {
+            m_err << "drevant-key: " << *problem << '\n';
+            m_err.flush();
+            return ExitSomeFailed;
+        }
     }
 
     const std::vector<AnalysedInput> analysed = analyseAll(m_options, bare);
@@ -118,7 +122,7 @@ int Run::inputs() {
         if (m_options.plotFile)
             pngs[i] = *m_options.plotFile;
         else if (m_options.plotDir)
-            pngs[i] = QDir(*m_options.plotDir).filePath(plotName(analysed[i], plotNames));
+            pngs[i] = pathInFolder(*m_options.plotDir, plotName(analysed[i], plotNames));
     }
     std::vector<int> order(analysed.size());
     for (std::size_t i = 0; i < order.size(); ++i)
@@ -195,7 +199,7 @@ int Run::answerSheet() {
             anyFailed = true;
             continue;
         }
-        const ExportFileReading reading = readNamedExportFile(file);
+        const ExportFileReading reading = readExportFile(file);
         if (!reading.contents) {
             AnalysedInput failed;
             failed.name = file;
@@ -281,7 +285,7 @@ int Run::grade() {
         AnalysedInput input = inputs[t.file];
         input.name = t.row->file;
         // A file that cannot be read is named by the path tried.
-        if (input.failed) {
+        if (input.failed && !input.error.contains(shownName(t.name.path))) {
             input.error =
                 shownName(t.name.path) +
                 (input.errorLine > 0 ? u':' + QString::number(input.errorLine) : QString()) +

@@ -4,6 +4,8 @@
 #include "curve.h"
 #include "keyreport.h"
 
+#include "export/filesystem.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPointF>
@@ -42,20 +44,20 @@ QPointF plotPosition(double ml, double ph);
 std::vector<CurvePoint> plotCurve(const SampleTable& table, double sampleVolumeL, double normality);
 
 // Why a plot must not be written to `target`, or nothing: it must end in ".png" (any case),
-// and must not be a folder, a FIFO or a device, nor one of the `inputs`.
+// and must not be a symbolic link, a folder, a FIFO or a device, nor one of the `inputs`.
 std::optional<QString> plotTargetProblem(const QString& target, const QStringList& inputs);
 
 // The same with the inputs' identities (device and inode) found once, for many targets.
-struct FileIdentity {
-    unsigned long long device = 0;
-    unsigned long long inode = 0;
-    bool operator==(const FileIdentity&) const = default;
-};
+using drevant::FileIdentity;
 std::vector<FileIdentity> fileIdentities(const QStringList& names);
 std::optional<QString> plotTargetProblem(const QString& target,
                                          const std::vector<FileIdentity>& inputs);
 
-// Renders and writes the plot as PNG, atomically; an error message when that fails.
+// The PNG file of a picture (an 8-bit palette plot stays one), written by Qt.
+QByteArray pngBytes(const QImage& image);
+
+// Renders and writes the plot as PNG through saveFile (never through a link); an error
+// message when that fails.
 std::optional<QString> savePlot(const AnalysedInput& input, const QString& pngPath);
 
 } // namespace drevant::keytool

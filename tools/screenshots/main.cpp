@@ -12,6 +12,7 @@
 #include "ui/form2.h"
 #include "ui/form3.h"
 #include "ui/windowmanager.h"
+#include "ui/windowscale.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,6 +32,23 @@ bool save(QWidget* window, const QDir& dir, const char* name) {
     const bool ok = window->grab().save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
     return ok;
+}
+
+// A dark desktop theme's colours, as a GNOME dark theme hands them to Qt.
+QPalette darkDesktop() {
+    QPalette p;
+    p.setColor(QPalette::Window, QColor(0x24, 0x24, 0x24));
+    p.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    p.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+    p.setColor(QPalette::AlternateBase, QColor(0x2a, 0x2a, 0x2a));
+    p.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    p.setColor(QPalette::Button, QColor(0x33, 0x33, 0x33));
+    p.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+    p.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xe4));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    return p;
 }
 
 } // namespace
@@ -87,6 +105,15 @@ int main(int argc, char* argv[]) {
         clock.now += 2;
     }
     ok &= save(bench, dir, "titration-warning.png");
+
+    // The same window zoomed to 200 % (Ctrl+Plus four times), and on a dark desktop.
+    drevant::WindowScale::of(bench)->setFactor(2.0);
+    ok &= save(bench, dir, "titration-200.png");
+    drevant::WindowScale::of(bench)->setFactor(1.0);
+    const QPalette light = QApplication::palette();
+    QApplication::setPalette(darkDesktop());
+    ok &= save(bench, dir, "titration-dark.png");
+    QApplication::setPalette(light);
 
     QTest::mouseClick(bench->ShowData, Qt::LeftButton);
     QTest::mouseClick(bench->ShowData, Qt::LeftButton);

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Both sides of the export layer's limits: a data line's volume and pH, a labelled line's
+// range, and the filler fields a sample key can carry.
+#include "export/exportfilereader.h"
+#include "export/samplekey.h"
+
+#include <gtest/gtest.h>
+
+namespace drevant {
+namespace {
+
+// The volume may exceed the burette's 20 mL by the writer's rounding (0.1 uL) and no more; it
+// may repeat the line before but not fall below it; the pH lies within 0 to 14.
+TEST(DataLineBoundary, VolumeAndPhLimits) {
+    struct Row {
+        const char* line;
+        double previousL;
+        bool read;
+    };
+    const Row rows[] = {
+        {"-0.0000001 7", 0.0, false}, {"0 7", 0.0, true},           {"0.02 7", 0.0, true},
+        {"0.02000009 7", 0.0, true},  {"0.0200002 7", 0.0, false},  {"0.005 7", 0.005, true},
+        {"0.004999 7", 0.005, false}, {"0.001 -0.001", 0.0, false}, {"0.001 0", 0.0, true},
+        {"0.001 14", 0.0, true},      {"0.001 14.001", 0.0, false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.line);
+        const auto reading = readDataLine(r.line, r.previousL);
+        EXPECT_EQ(reading.value.has_value(), r.read) << reading.error.toStdString();
+        EXPECT_EQ(reading.error.isEmpty(), r.read);
+    }
+}
+
+// The normality and the sample volume lines, at and just beyond both ends of their ranges.
+TEST(LabelledLineBoundary, RangeEnds) {
+    struct Row {
+        QByteArray line;
+        const LabelledLine* kind;
+        bool read;
+    };
+    const QByteArray n = NormalityLabel;
+    const QByteArray v = VolumeLabel;
+    const Row rows[] = {
+        {n + "0.0009", &NormalityLineFormat, false},
+        {n + "0.001", &NormalityLineFormat, true},
+        {n + "0.5", &NormalityLineFormat, true},
+        {n + "0.501", &NormalityLineFormat, false},
+        {v + "0.0009", &SampleVolumeLineFormat, false},
+        {v + "0.001", &SampleVolumeLineFormat, true},
+        {v + "1", &SampleVolumeLineFormat, true},
+        {v + "1.001", &SampleVolumeLineFormat, false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.line.toStdString());
+        const auto reading = readLabelledNumber(r.line, *r.kind);
+        EXPECT_EQ(reading.value.has_value(), r.read) << reading.error.toStdString();
+    }
+}
+
+// Key A (acid 1 present) with seven two-digit fillers: concentrations 00 to 19 (25), the
+// absent monoprotic constants 78 (120) and up. One field is varied, the others are valid.
+TEST(FillerBoundary, TwoDigitFillerRanges) {
+    struct Row {
+        const char* c2;
+        const char* k2;
+        const char* k3;
+        bool possible;
+    };
+    for (const Row r : {Row{"00", "78", "80", true}, Row{"19", "78", "80", true},
+                        Row{"1A", "78", "80", false}, Row{"05", "77", "80", false},
+                        Row{"05", "78", "77", false}, Row{"05", "FF", "78", true}}) {
+        const QString key = QStringLiteral("A64A0") + QLatin1String(r.c2) + QLatin1String(r.k2) +
+                            QStringLiteral("05") + QLatin1String(r.k3) + QStringLiteral("051010");
+        SCOPED_TRACE(key.toStdString());
+        const SampleKeyDecoding decoding = decodeSampleKey(key);
+        ASSERT_TRUE(decoding.sample) << decoding.error.toStdString();
+        EXPECT_EQ(decoding.sample->fillers.size(), r.possible ? 1u : 0u);
+        EXPECT_EQ(impossibleKeyReason(*decoding.sample).isEmpty(), r.possible);
+    }
+}
+
+} // namespace
+} // namespace drevant

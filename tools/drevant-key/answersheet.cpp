@@ -2,8 +2,8 @@
 #include "answersheet.h"
 #include "answerwords.h"
 
-#include "csv.h"
 #include "names.h"
+#include "textmark.h"
 
 #include "export/exportfilereader.h"
 
@@ -313,7 +313,7 @@ AnswerSheetReading parseAnswerSheet(const QByteArray& bytes) {
         row.line = record.line;
         row.file = file;
         for (std::size_t k = 1; k < where.size(); ++k)
-            row.values.push_back(reportedValue(record.cells.at(where[k])));
+            row.values.push_back(reportedValue(unmarkedText(record.cells.at(where[k]))));
         sheet.rows.push_back(std::move(row));
     }
     return {std::move(sheet), QString()};

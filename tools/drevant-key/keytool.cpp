@@ -293,7 +293,7 @@ int Run::grade() {
         AnalysedInput input = inputs[t.file];
         input.name = t.row->file;
         // A file that cannot be read is named by the path tried.
-        if (input.failed) {
+        if (input.failed && !input.error.contains(shownName(t.name.path))) {
             input.error =
                 shownName(t.name.path) +
                 (input.errorLine > 0 ? u':' + QString::number(input.errorLine) : QString()) +

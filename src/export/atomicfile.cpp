@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atomicfile.h"
 
+#include "export/filenames.h"
+
 #include <QFileInfo>
 #include <QRandomGenerator>
 
@@ -32,6 +34,12 @@ QString resolvedTarget(const QString& path) {
     return info.isSymLink() ? path : info.filePath();
 }
 
+// Whether a failure to create the temporary file means the folder does not let this user
+// create files (rather than a missing folder, a full disk and so on).
+bool creationRefused(int systemError) {
+    return systemError == EACCES || systemError == EPERM;
+}
+
 } // namespace
 
 AtomicFile::AtomicFile(const QString& path) : m_target(resolvedTarget(path)) {}
@@ -46,7 +54,7 @@ bool AtomicFile::fail(int systemError) {
 }
 
 bool AtomicFile::open() {
-    const QByteArray target = QFile::encodeName(m_target);
+    const QByteArray target = nativePath(m_target);
     struct stat existing {};
     const bool exists = ::stat(target.constData(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode))
@@ -58,16 +66,23 @@ bool AtomicFile::open() {
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         const QString candidate = folder + u'/' + temporaryName();
-        fd = ::open(QFile::encodeName(candidate).constData(),
-                    O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = ::open(nativePath(candidate).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                    0666);
         if (fd >= 0)
             m_temporaryPath = candidate;
         else if (errno != EEXIST)
+            break;
+    }
+    if (fd < 0 && creationRefused(errno) && exists && S_ISREG(existing.st_mode)) {
+        // A folder where no file may be created, a file that may be written: in place.
+        fd = ::open(target.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        if (fd < 0)
             return fail(errno);
+        m_inPlace = true;
     }
     if (fd < 0)
-        return fail(EEXIST);
-    if (exists)
+        return fail(errno);
+    if (exists && !m_inPlace)
         (void)::fchmod(fd, existing.st_mode & 07777); // as the file it replaces; best effort
     if (!m_file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -79,7 +94,7 @@ bool AtomicFile::open() {
 }
 
 bool AtomicFile::commit() {
-    if (m_temporaryPath.isEmpty() || !m_file.isOpen())
+    if ((m_temporaryPath.isEmpty() && !m_inPlace) || !m_file.isOpen())
         return fail(EBADF);
     errno = 0;
     if (!m_file.flush()) {
@@ -95,8 +110,9 @@ bool AtomicFile::commit() {
         return false;
     }
     m_file.close();
-    if (::rename(QFile::encodeName(m_temporaryPath).constData(),
-                 QFile::encodeName(m_target).constData()) != 0) {
+    if (m_inPlace)
+        return true;
+    if (::rename(nativePath(m_temporaryPath).constData(), nativePath(m_target).constData()) != 0) {
         fail(errno);
         cancel();
         return false;
@@ -109,7 +125,7 @@ void AtomicFile::cancel() {
     if (m_file.isOpen())
         m_file.close();
     if (!m_temporaryPath.isEmpty()) {
-        ::unlink(QFile::encodeName(m_temporaryPath).constData());
+        ::unlink(nativePath(m_temporaryPath).constData());
         m_temporaryPath.clear();
     }
 }

@@ -10,7 +10,9 @@
 #include <QString>
 
 #include <csignal>
+#include <sys/fsuid.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace drevant::testing {
 
@@ -56,6 +58,33 @@ inline bool writesRefusedIn(const QString& folder) {
     }
     return true;
 }
+
+// While it lives, file permissions are checked as for an ordinary user, also when the tests
+// run as root (who ignores permission bits): root hands `owned` (paths) to "nobody" and
+// checks files as that user (setfsuid, this thread only). An ordinary user stays himself.
+class AsOrdinaryUser {
+public:
+    explicit AsOrdinaryUser(const QStringList& owned) : m_root(::geteuid() == 0) {
+        if (!m_root)
+            return;
+        for (const QString& path : owned)
+            (void)::chown(QFile::encodeName(path).constData(), Nobody, Nobody);
+        ::setfsgid(Nobody);
+        ::setfsuid(Nobody);
+    }
+    ~AsOrdinaryUser() {
+        if (m_root) {
+            ::setfsuid(0);
+            ::setfsgid(0);
+        }
+    }
+    AsOrdinaryUser(const AsOrdinaryUser&) = delete;
+    AsOrdinaryUser& operator=(const AsOrdinaryUser&) = delete;
+
+private:
+    static constexpr uid_t Nobody = 65534;
+    bool m_root;
+};
 
 // Runs `write` with the process's file size limit lowered to `bytes`, a stand-in for a full
 // disk: a write past it fails with "File too large" (SIGXFSZ is ignored meanwhile). The limit

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "export/exportfilereader.h"
+#include "export/filenames.h"
 
 #include <QByteArray>
 #include <QString>
@@ -10,19 +11,12 @@
 
 namespace drevant::keytool {
 
-// File names are bytes. A name that is valid UTF-8 becomes its text; every byte of a name
-// that is not (as unzip makes from other systems' archives) is kept as the code unit
-// U+DC80 + byte, so that nameBytes gives back exactly the bytes the name had and the file
-// opens. Output written through TextOutput prints those bytes unchanged.
-QString nameFromBytes(const QByteArray& bytes);
-QByteArray nameBytes(const QString& name);
-
-// Whether the code unit at `i` stands for a raw byte of a name (see nameFromBytes). The low
-// half of a character beyond U+FFFF can have the same value; it follows its high half.
-inline bool isEscapedByte(const QString& name, qsizetype i) {
-    const char16_t c = name.at(i).unicode();
-    return c >= 0xDC80 && c <= 0xDCFF && !(i > 0 && name.at(i - 1).isHighSurrogate());
-}
+// File names are bytes: the one codec of the program (export/filenames.h) turns them into
+// text and back, keeping bytes that are not UTF-8. Output written through TextOutput prints
+// those bytes unchanged.
+using drevant::isEscapedByte;
+using drevant::nameBytes;
+using drevant::nameFromBytes;
 
 // Reads and parses the export file with this name, opened by its bytes. Only regular files
 // are read (a folder, pipe or device is refused without reading, and a FIFO never blocks),

@@ -3,6 +3,7 @@
 
 #include "chemistry/phsolver.h"
 #include "session/printing.h"
+#include "support/plainscan.h"
 #include "support/sampletables.h"
 
 #include <benchmark/benchmark.h>
@@ -15,6 +16,7 @@ namespace {
 
 using namespace drevant;
 
+using testing::SolvePhPlainScan;
 using testing::zeroTable;
 
 const double Kw = std::pow(10.0, -14.0);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "export/terminationsignals.h"
 #include "session/declarevars.h"
 #include "session/languages.h"
 #include "session/platform.h"
@@ -29,6 +30,11 @@ int main(int argc, char* argv[]) {
     drevant::WindowManager windows(session, random, clock);
     QObject::connect(&windows, &drevant::WindowManager::quitRequested, &app, &QApplication::quit,
                      Qt::QueuedConnection);
+    // SIGTERM, SIGINT, SIGHUP: a save under way is abandoned (its temporary file removed, the
+    // old file kept), then the program ends as the signal asked.
+    drevant::watchTerminationSignals(&app, [] { QApplication::quit(); });
     windows.start();
-    return app.exec();
+    const int status = app.exec();
+    drevant::endAsRequested();
+    return status;
 }

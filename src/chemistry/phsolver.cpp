@@ -96,28 +96,4 @@ PhSolution SolvePh(const SampleTable& params, double kw, double v0, double v, do
     return s;
 }
 
-PhSolution SolvePhPlainScan(const SampleTable& p, double kw, double v0, double v, double n) {
-    const double d = v0 / (v + v0);
-    const double na = (v * n) / (v + v0);
-    PhSolution s;
-    s.Residual = -1;
-    int step = 1;
-    while (s.Residual < 0) {
-        const double h = std::pow(10.0, (-14 * step) / 1000.0);
-        s.HConc = h;
-        const double q =
-            (entryProduct(p[DiproticK1], p[DiproticK2]) + p[DiproticK1].toDouble() * h) + h * h;
-        const double a1 = (entryProduct(p[Acid1Conc], p[Acid1K]) * d) / (h + p[Acid1K].toDouble());
-        const double a2 = (entryProduct(p[Acid2Conc], p[Acid2K]) * d) / (h + p[Acid2K].toDouble());
-        const double a3 = (entryProduct(p[Acid3Conc], p[Acid3K]) * d) / (h + p[Acid3K].toDouble());
-        const double b =
-            ((entryProduct(p[DiproticConc], p[DiproticK1]) * d) * (h + twiceK2(p))) / q;
-        s.Residual = ((((kw / h + a1) + a2) + a3) + b) - h - na;
-        s.steps = step;
-        ++step;
-    }
-    s.CurrentPh = -Log10(s.HConc);
-    return s;
-}
-
 } // namespace drevant

@@ -26,8 +26,4 @@ double gridH(int n);
 // point whose charge-balance residual is zero or positive. Never allocates.
 PhSolution SolvePh(const SampleTable& params, double kw, double v0, double v, double n);
 
-// The same scan, computing the power at every step and every term inside the loop. It is
-// the reference that SolvePh must match bit for bit (tests and benchmarks use it).
-PhSolution SolvePhPlainScan(const SampleTable& params, double kw, double v0, double v, double n);
-
 } // namespace drevant

@@ -66,6 +66,12 @@ bool AtomicFile::open() {
             return true;
         case platformfile::Creation::Failed:
             return false;
+        case platformfile::Creation::Refused:
+            // A folder where no file may be created, a file that may be written: in place.
+            if (!exists || !platformfile::openInPlace(m_file, m_target, m_error))
+                return false;
+            m_inPlace = true;
+            return true;
         case platformfile::Creation::NameTaken:
             break;
         }
@@ -74,7 +80,7 @@ bool AtomicFile::open() {
 }
 
 bool AtomicFile::commit() {
-    if (m_temporaryPath.isEmpty() || !m_file.isOpen())
+    if ((m_temporaryPath.isEmpty() && !m_inPlace) || !m_file.isOpen())
         return fail(EBADF);
     errno = 0;
     if (!m_file.flush()) {
@@ -89,6 +95,8 @@ bool AtomicFile::commit() {
         return false;
     }
     m_file.close();
+    if (m_inPlace)
+        return true;
     if (!platformfile::replaceWith(m_temporaryPath, m_target, m_error)) {
         cancel();
         return false;

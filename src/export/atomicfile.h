@@ -11,6 +11,11 @@ namespace drevant {
 // The temporary name has a fixed length whatever the target's name, so a target whose name
 // is as long as the file system allows can be replaced too. A temporary file that is not
 // committed is removed (also when an exception leaves the writer).
+//
+// Only when the folder refuses a new file (no right to create one there) while the target
+// exists and may be written, as with hand-in files a teacher made in a locked folder, is the
+// target written in place instead: emptied, written and flushed with the same checks, but
+// not atomically, so a failure part-way leaves it incomplete (writesInPlace() tells).
 class AtomicFile {
 public:
     explicit AtomicFile(const QString& path);
@@ -27,6 +32,9 @@ public:
     // Drops the temporary file; the target stays as it was.
     void cancel();
 
+    // Whether the target itself is being written (see above), after a successful open().
+    bool writesInPlace() const { return m_inPlace; }
+
     // Why the last step failed, in the system's words ("Permission denied").
     const QString& errorString() const { return m_error; }
 
@@ -37,6 +45,7 @@ private:
     QString m_temporaryPath;
     QFile m_file;
     QString m_error;
+    bool m_inPlace = false;
 };
 
 } // namespace drevant

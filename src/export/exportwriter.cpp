@@ -3,7 +3,9 @@
 
 #include "chemistry/phsolver.h"
 #include "export/atomicfile.h"
+#include "export/filenames.h"
 #include "export/platformfile.h"
+#include "export/terminationrequest.h"
 #include "session/printing.h"
 
 #include <QCoreApplication>
@@ -66,6 +68,15 @@ QString failureReason(const QFileDevice& file, int systemError) {
     if (systemError != 0)
         return qt_error_string(systemError);
     return QCoreApplication::translate("ExportWriter", "the file could not be written completely");
+}
+
+// A save that wrote the target in place (a folder where no file may be created) and then
+// failed has left that file incomplete; the one line says so.
+QString writeFailure(const QString& path, const AtomicFile& file, const QString& reason) {
+    if (file.writesInPlace())
+        return saveError(path,
+                         reason + QCoreApplication::translate("ExportWriter", " (written in place: the file is incomplete)"));
+    return saveError(path, reason);
 }
 
 ExportResult failure(const QString& error, ExportResult result = {}) {
@@ -134,7 +145,9 @@ ExportResult writeExportFile(const QString& path, DeclareVars& vars, RandomSourc
 
     // The log is read entry by entry: events run between lines, and a line reflects the log
     // as it is when that line is written.
-    for (int j = 1; j < LogSize && target.ok(); ++j) {
+    // A request to end the program (a signal) abandons the save between two lines: the
+    // temporary file goes, the old file stays.
+    for (int j = 1; j < LogSize && target.ok() && terminationRequest() == 0; ++j) {
         const bool end = !holdsPoint(vars.PhLog, j);
         if (!end)
             JoinedPair(target, vars.VolLog[j], vars.PhLog[j]);
@@ -147,22 +160,27 @@ ExportResult writeExportFile(const QString& path, DeclareVars& vars, RandomSourc
     // Everything is flushed and its size checked before the rename: Qt can take a short
     // write (a full disk, a size limit) for success, and the rename would then put a
     // truncated file in place of the old one.
+    if (terminationRequest() != 0) {
+        file.cancel();
+        return failure(writeFailure(path, file, QCoreApplication::translate("ExportWriter", "the program was asked to end")),
+                       std::move(result));
+    }
     errno = 0;
     const bool flushed =
         target.ok() && file.device().flush() && file.device().size() == file.device().pos();
     if (!flushed) {
         const QString reason = failureReason(file.device(), errno);
         file.cancel();
-        return failure(saveError(path, reason), std::move(result));
+        return failure(writeFailure(path, file, reason), std::move(result));
     }
     if (!file.commit())
-        return failure(saveError(path, file.errorString()), std::move(result));
+        return failure(writeFailure(path, file, file.errorString()), std::move(result));
     result.ok = true;
     return result;
 }
 
 QString printablePath(const QString& path) {
-    QString shown = QDir::toNativeSeparators(path);
+    QString shown = QDir::toNativeSeparators(listedName(path));
     for (QChar& c : shown) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
             c = u'?';

@@ -51,6 +51,9 @@ struct ExportResult {
 // later write fails), the key encoded and the lines written. `yield` (may be empty) runs
 // after each data line and after the entry that ends the data, so pending user-interface
 // events can be processed; the export dialog keeps a second save from starting meanwhile.
+// A request to end the program (terminationRequest()) noted by then abandons the save. In a
+// folder where no file may be created, an existing file that may be written is written in
+// place (see AtomicFile), not atomically.
 ExportResult writeExportFile(const QString& path, DeclareVars& vars, RandomSource& random,
                              const std::function<void()>& yield, const QLocale& locale = QLocale());
 

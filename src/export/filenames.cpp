@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "filenames.h"
+#include "export/filenames.h"
 
 namespace drevant {
 
@@ -85,6 +85,15 @@ QString shownName(const QString& name) {
             c = u'?';
     }
     return shown;
+}
+
+QString listedName(const QString& name) {
+    QString listed = name;
+    for (qsizetype i = 0; i < listed.size(); ++i) {
+        if (isEscapedByte(name, i))
+            listed[i] = QChar(QChar::ReplacementCharacter);
+    }
+    return listed;
 }
 
 } // namespace drevant

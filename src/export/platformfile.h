@@ -19,10 +19,15 @@ std::optional<QString> replaceProblem(const QString& path, bool& exists);
 // system forbids); nullopt when it can.
 std::optional<QString> nameProblem(const QString& folder, const QString& name);
 
-enum class Creation { Created, NameTaken, Failed };
+enum class Creation { Created, NameTaken, Refused, Failed };
 // Creates path only if nothing has that name and opens it in file for writing, with the
-// permissions of permissionsOf when that file exists.
+// permissions of permissionsOf when that file exists. Refused: the folder does not let this
+// user create files (rather than a missing folder, a full disk and so on).
 Creation createNew(QFile& file, const QString& path, const QString& permissionsOf, QString& error);
+
+// Opens the existing regular file at path for writing, emptied, keeping its owner,
+// permissions and links (the save's fallback in a folder where no file may be created).
+bool openInPlace(QFile& file, const QString& path, QString& error);
 
 // Puts what was written to file on the disk (fsync, FlushFileBuffers).
 bool syncToDisk(QFile& file, QString& error);

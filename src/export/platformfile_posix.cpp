@@ -45,7 +45,7 @@ Creation createNew(QFile& file, const QString& path, const QString& permissionsO
         if (errno == EEXIST)
             return Creation::NameTaken;
         error = systemError(errno);
-        return Creation::Failed;
+        return errno == EACCES || errno == EPERM ? Creation::Refused : Creation::Failed;
     }
     struct stat existing {};
     if (::stat(nameBytes(permissionsOf).constData(), &existing) == 0)
@@ -57,6 +57,24 @@ Creation createNew(QFile& file, const QString& path, const QString& permissionsO
         return Creation::Failed;
     }
     return Creation::Created;
+}
+
+bool openInPlace(QFile& file, const QString& path, QString& error) {
+    const int fd = ::open(nameBytes(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat opened {};
+    if (fd < 0 || ::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        error = systemError(fd < 0 ? errno : EINVAL);
+        if (fd >= 0)
+            ::close(fd);
+        return false;
+    }
+    // Emptied only once it is known to be a regular file.
+    if (::ftruncate(fd, 0) != 0 || !file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        error = systemError(errno);
+        ::close(fd);
+        return false;
+    }
+    return true;
 }
 
 bool syncToDisk(QFile& file, QString& error) {

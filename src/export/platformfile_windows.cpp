@@ -126,6 +126,17 @@ Creation createNew(QFile& file, const QString& path, const QString& permissionsO
     return Creation::Created;
 }
 
+bool openInPlace(QFile& file, const QString& path, QString& error) {
+    // createNew never reports Refused here (a folder's rights on Windows are its ACL, which
+    // the save does not second-guess), so this is the plain Qt open for completeness.
+    file.setFileName(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
 bool syncToDisk(QFile& file, QString& error) {
     const intptr_t handle = ::_get_osfhandle(file.handle());
     if (handle == -1 || !::FlushFileBuffers(reinterpret_cast<HANDLE>(handle))) {

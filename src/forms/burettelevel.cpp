@@ -7,11 +7,9 @@ namespace drevant {
 
 namespace {
 
-constexpr double SecondsPerDay = 86400;
-
 // The clock's reading as the bench keeps a press time: in single precision.
-double singleReading(double seconds) {
-    return static_cast<float>(seconds);
+Number singleReading(double seconds) {
+    return Number::single(static_cast<float>(seconds));
 }
 
 } // namespace
@@ -36,7 +34,7 @@ void BuretteLevel::follow(const TitrationBench& bench) {
     const BenchState& state = bench.state();
     const bool held = bench.pressUnderWay();
     if (held && !m_draining)
-        m_pressReading = state.PressTime.toDouble();
+        m_pressReading = state.PressTime;
     m_draining = held;
     if (held)
         return;
@@ -51,9 +49,10 @@ void BuretteLevel::follow(const TitrationBench& bench) {
 double BuretteLevel::shownMl() const {
     if (!m_draining)
         return m_settledMl;
-    double elapsed = singleReading(m_clock.secondsSinceMidnight()) - m_pressReading;
-    if (elapsed < 0) // held across midnight
-        elapsed += SecondsPerDay;
+    // What a release now would deliver, by the bench's own rule.
+    const double elapsed =
+        TitrationBench::pressDuration(m_pressReading, singleReading(m_clock.secondsSinceMidnight()))
+            .toDouble();
     return std::min(m_settledMl + elapsed * FlowMlPerSecond,
                     TitrationBench::BuretteCapacityL * 1000);
 }

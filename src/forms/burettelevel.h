@@ -34,8 +34,9 @@ double beakerFill(double sampleMl, double titrantMl);
 // The level the burette shows, in mL delivered. It follows the bench: full at load, at "Start"
 // and after "Start Titration Over", the delivered volume after an accepted release, and the
 // level before a refused press after that press (a refused press delivers nothing). While a
-// press is held the column falls from the settled level at the flow rate, timed by the clock
-// the press read; the release settles it on the volume the release delivered.
+// press is held it shows what a release at that moment would deliver: the settled level plus
+// the press's duration so far by the bench's rule (TitrationBench::pressDuration) at the flow
+// rate; the release settles it on the volume the release delivered.
 class BuretteLevel {
 public:
     explicit BuretteLevel(Clock& clock) : m_clock(clock) {}
@@ -56,7 +57,7 @@ private:
     Clock& m_clock;
     double m_settledMl = 0;
     bool m_draining = false;
-    double m_pressReading = 0; // the clock reading of the press, as the bench keeps it
+    Number m_pressReading; // the clock reading of the press, as the bench keeps it
 };
 
 } // namespace drevant

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exportdialog.h"
 
+#include "export/filenames.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -52,7 +54,13 @@ QString volumeName(const QStorageInfo& volume) {
 }
 
 bool isFolder(const QString& path) {
-    return !path.isEmpty() && QFileInfo(path).isDir();
+    return isFolderPath(path); // by the bytes of the name, also when they are not UTF-8
+}
+
+// The home folder by the bytes of HOME, so a name that is not UTF-8 is kept.
+QString homeFolder() {
+    const QString home = nameFromBytes(qgetenv("HOME"));
+    return isFolder(home) ? home : QDir::homePath();
 }
 
 class SavingFlag {
@@ -78,7 +86,7 @@ ExportLocations::ExportLocations(std::vector<ExportVolume> volumes, QString star
 ExportLocations ExportLocations::system() {
     QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!isFolder(start))
-        start = QDir::homePath();
+        start = homeFolder();
     start = cleanFolderPath(start);
 
     std::vector<ExportVolume> volumes;

@@ -142,17 +142,20 @@ void TitrationBench::Drevant_MouseDown() {
     m_controls.showDataCaption = QCoreApplication::translate("TitrationBench", "Show Data");
 }
 
+Number TitrationBench::pressDuration(const Number& pressReading, const Number& releaseReading) {
+    const Number duration = releaseReading - pressReading;
+    if (duration < Number::real(MinimumPressS))
+        return Number::real(MinimumPressS);
+    return duration;
+}
+
 void TitrationBench::Drevant_MouseUp() {
     if (!m_controls.drevantEnabled || !m_held)
         return; // no release without its press
     m_held = false;
     m_state.PointIndex = static_cast<std::int16_t>(m_state.PointIndex + 1);
     const Number now = Number::single(static_cast<float>(m_clock.secondsSinceMidnight()));
-    m_state.PressTime = now - m_state.PressTime;
-    // Every duration below the minimum counts as the minimum, a negative one too: a press
-    // held across midnight, or a clock set back while the burette was held.
-    if (m_state.PressTime < Number::real(MinimumPressS))
-        m_state.PressTime = Number::real(MinimumPressS);
+    m_state.PressTime = pressDuration(m_state.PressTime, now);
     m_state.PressTotal = m_state.PressTotal + m_state.PressTime;
     m_state.DeliveredL = m_state.PressTotal / Number::integer(1000);
 

@@ -82,6 +82,13 @@ public:
     // A press has been taken and its release not yet.
     bool pressUnderWay() const { return m_held; }
 
+    // The duration (seconds) a release delivers for, from the clock's readings (seconds since
+    // midnight, 32-bit) at the press and at the release: their difference, in 32 bits, and
+    // the minimum press (a 64-bit value) for anything shorter, a negative difference too (a
+    // press held across midnight, a clock set back while held). The burette picture shows a
+    // held press by the same rule.
+    static Number pressDuration(const Number& pressReading, const Number& releaseReading);
+
     static constexpr double BuretteCapacityL = MaxExportTitrantL;
     static constexpr double MinimumPressS = 0.1;
     static constexpr double DilutionLimit = 0.1;

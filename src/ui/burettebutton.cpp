@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/burettebutton.h"
 
-#include <QGuiApplication>
+#include "ui/keyrepeat.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -29,8 +30,7 @@ BuretteButton::BuretteButton(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     m_releaseTimer.setSingleShot(true);
-    m_releaseTimer.setInterval(
-        QGuiApplication::platformName() == QLatin1String("xcb") ? XcbReleaseGraceMs : 0);
+    m_releaseTimer.setInterval(keyReleaseWaitMs());
     connect(&m_releaseTimer, &QTimer::timeout, this, [this] {
         if (m_holder == Holder::Key)
             endPress(true);
@@ -158,10 +158,19 @@ void BuretteButton::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event); // not QAbstractButton's: its Escape would release
         return;
     }
-    if (m_holder == Holder::Key && m_releaseTimer.isActive())
-        m_releaseTimer.stop(); // the release was a repeat after all: the press goes on
-    else if (!event->isAutoRepeat() && m_holder == Holder::None)
+    if (m_holder == Holder::Key && m_releaseTimer.isActive()) {
+        if (isRepeatPair(m_releaseTimestamp, event->timestamp())) {
+            m_releaseTimer.stop(); // the release was a repeat after all: the press goes on
+        } else {
+            // A new keystroke: the waiting release was real and ends its press at its own
+            // moment; the handler of released() may lock or hide us before the new press.
+            endPress(true);
+            if (m_holder == Holder::None && isEnabled() && isVisible())
+                beginPress(Holder::Key, Qt::NoButton);
+        }
+    } else if (!event->isAutoRepeat() && m_holder == Holder::None) {
         beginPress(Holder::Key, Qt::NoButton);
+    }
     event->accept();
 }
 
@@ -174,6 +183,7 @@ void BuretteButton::keyReleaseEvent(QKeyEvent* event) {
         if (m_releaseTimer.interval() == 0) {
             endPress();
         } else {
+            m_releaseTimestamp = event->timestamp();
             m_releaseTimer.start();
             emit releaseDeferred();
         }

@@ -20,11 +20,11 @@ namespace drevant {
 // - Any mouse button presses it. The press lasts until that same mouse button is released,
 //   wherever the pointer is by then; other mouse buttons and Space are ignored meanwhile.
 // - Space on the focused button presses it and the release of Space releases it; the
-//   auto-repeated key events of a held Space are ignored, so a held Space is one press. On
-//   X11 a held key repeats as release and press pairs, and the toolkit cannot always tell
-//   that such a release is a repeat (its press may not have arrived yet): there a Space
-//   release ends the press only when no Space press follows within the release grace
-//   (XcbReleaseGraceMs; other platforms send no such pairs and end the press at once).
+//   auto-repeated key events of a held Space are ignored, so a held Space is one press and
+//   every real keystroke, however fast, is a press of its own. Where the toolkit cannot
+//   always mark a repeat (X11, see keyrepeat.h) a Space release waits for a press that may
+//   follow: one with the release's timestamp is a repeat and the press goes on; any other
+//   ends the press at that release and starts a new one; none within the wait ends it too.
 //   releaseDeferred() marks the moment of such a release, so that the delivery can be
 //   measured to it rather than to the end of the wait (lastReleaseDeferred()).
 // - Losing the keyboard focus while held (Tab, a click elsewhere, another window coming to
@@ -64,9 +64,8 @@ public:
     // Whether a press is in progress (pressed() emitted, released() not yet).
     bool isHeld() const { return m_holder != Holder::None; }
 
-    // How long a Space release waits for a repeat's press before it ends the press on X11;
-    // 0 ends it at once.
-    static constexpr int XcbReleaseGraceMs = 100;
+    // How long a Space release waits for a repeat's press (keyReleaseWaitMs() by default);
+    // 0 ends the press at once.
     void setReleaseGraceMs(int ms) { m_releaseTimer.setInterval(ms); }
     int releaseGraceMs() const { return m_releaseTimer.interval(); }
     // Whether the press that released() just ended was ended by a Space release that waited
@@ -74,8 +73,8 @@ public:
     bool lastReleaseDeferred() const { return m_lastReleaseDeferred; }
 
 signals:
-    // Space was released while held: released() follows unless the key is pressed again
-    // within the release grace (an auto-repeat the toolkit did not flag).
+    // Space was released while held: released() follows unless the press that comes next
+    // has this release's timestamp (an auto-repeat the toolkit did not flag).
     void releaseDeferred();
 
 protected:
@@ -108,7 +107,8 @@ private:
     BuretteFrames m_frames; // what is painted, at the painted size
     Holder m_holder = Holder::None;
     Qt::MouseButton m_mouseButton = Qt::NoButton; // the button holding a mouse press
-    QTimer m_releaseTimer; // runs while a Space release waits
+    QTimer m_releaseTimer;                        // runs while a Space release waits
+    quint64 m_releaseTimestamp = 0; // of the Space release that waits (ms, server time)
     bool m_lastReleaseDeferred = false;
 };
 

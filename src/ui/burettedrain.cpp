@@ -16,11 +16,16 @@ BuretteDrain::BuretteDrain(const TitrationBench& bench, const DeclareVars& vars,
 
 void BuretteDrain::follow() {
     m_level.follow(m_bench);
-    if (m_level.isDraining())
+    const double shown = m_level.shownMl();
+    if (m_level.isDraining() && !isEmptied(shown))
         m_frames.start();
     else
         m_frames.stop();
-    showLevel(m_level.shownMl());
+    showLevel(shown);
+}
+
+bool BuretteDrain::isEmptied(double shownMl) {
+    return shownMl >= TitrationBench::BuretteCapacityL * 1000;
 }
 
 void BuretteDrain::showFrame() {
@@ -30,7 +35,12 @@ void BuretteDrain::showFrame() {
         m_frames.stop();
         return;
     }
-    showLevel(m_level.shownMl());
+    const double shown = m_level.shownMl();
+    showLevel(shown);
+    // Emptied to the last mark, the picture does not change again while the press is held:
+    // no more frames until the release settles the level.
+    if (isEmptied(shown))
+        m_frames.stop();
 }
 
 void BuretteDrain::showLevel(double deliveredMl) {

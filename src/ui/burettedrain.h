@@ -16,7 +16,8 @@ class BuretteButton;
 // Keeps the burette button's pictures on the titration's level: after every handler of the
 // bench, and while the button is held at every frame of the display, as the column falls.
 // The frame timer only draws: it reads the clock the press read and changes nothing of the
-// titration.
+// titration. It runs only while the picture can still change: it stops once the held column
+// has reached the last mark.
 class BuretteDrain : public QObject {
     Q_OBJECT
 public:
@@ -35,6 +36,7 @@ public:
 
 private:
     void showLevel(double deliveredMl);
+    static bool isEmptied(double shownMl);
 
     const TitrationBench& m_bench;
     const DeclareVars& m_vars;

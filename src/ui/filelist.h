@@ -16,8 +16,11 @@ public:
     void showFiles(const QString& folder);
     const QString& Path() const { return m_path; }
     QString Pattern() const { return QStringLiteral("*.dat"); }
-    // The selected (current) file's name without its folder, or empty.
+    // The selected (current) file's name without its folder, or empty; a name that is not
+    // UTF-8 keeps its bytes (see filenames.h).
     QString FileName() const;
+
+    static constexpr int NameRole = Qt::UserRole; // an item's name as the file system has it
 
 signals:
     // The user picked a file: a mouse click on it, or a key that moved the selection to it

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "folderlist.h"
 
+#include "export/filenames.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace drevant {
 
@@ -24,8 +28,12 @@ QStringList foldersFromRoot(const QString& folder) {
 }
 
 QString entryName(const QString& folder) {
-    const QString name = QFileInfo(folder).fileName();
+    const QString name = listedName(QFileInfo(folder).fileName());
     return name.isEmpty() ? QDir::toNativeSeparators(folder) : name; // a root shows itself
+}
+
+QString childPath(const QString& folder, const QString& name) {
+    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
 }
 
 } // namespace
@@ -61,15 +69,20 @@ void FolderList::showFolder(const QString& folder) {
     }
     QTreeWidgetItem* current = parent;
 
-    const QDir dir(folder);
-    const QStringList subfolders = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot,
-                                                 QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
+    // By the names' bytes: a subfolder whose name is not UTF-8 is shown (U+FFFD for each such
+    // byte) and entered with its bytes kept. Hidden folders are left out.
+    QStringList subfolders = folderEntries(folder, EntryKind::Folders);
+    subfolders.removeIf([](const QString& name) { return name.startsWith(u'.'); });
+    std::sort(subfolders.begin(), subfolders.end(), [](const QString& a, const QString& b) {
+        return QString::localeAwareCompare(listedName(a).toCaseFolded(),
+                                           listedName(b).toCaseFolded()) < 0;
+    });
     QList<QTreeWidgetItem*> children;
     children.reserve(subfolders.size());
     for (const QString& name : subfolders) {
-        auto* item = new QTreeWidgetItem(QStringList{name});
+        auto* item = new QTreeWidgetItem(QStringList{listedName(name)});
         item->setIcon(0, closed);
-        item->setData(0, PathRole, dir.filePath(name));
+        item->setData(0, PathRole, childPath(folder, name));
         children << item;
     }
     current->addChildren(children);

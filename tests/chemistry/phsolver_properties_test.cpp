@@ -2,6 +2,7 @@
 #include "chemistry/phsolver.h"
 #include "chemistry/samplegenerator.h"
 #include "chemistry/solvertesting.h"
+#include "support/plainscan.h"
 #include "support/scriptedclock.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@ namespace {
 
 using testing::Kw;
 using testing::sameBits;
+using testing::SolvePhPlainScan;
 using testing::ScriptedClock;
 using testing::zeroTable;
 

@@ -1,28 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/exportfixtures.h"
 #include "support/gtestscriptedrandom.h"
+#include "support/plainscan.h"
 #include "support/scriptedclock.h"
 
 #include "chemistry/phsolver.h"
 #include "chemistry/samplegenerator.h"
 #include "export/exportwriter.h"
+#include "export/terminationrequest.h"
+#include "export/terminationsignals.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace drevant {
 namespace {
 
+using testing::AsOrdinaryUser;
 using testing::fileBytes;
 using testing::logPoints;
 using testing::ScriptedClock;
 using testing::ScriptedRandom;
 using testing::sessionWith;
+using testing::SolvePhPlainScan;
 using testing::underFileSizeLimit;
 using testing::workedExampleTable;
 using testing::writeBytes;
@@ -351,25 +362,86 @@ INSTANTIATE_TEST_SUITE_P(
                     "NUL character"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ExportFile, ReadOnlyFolderKeepsExistingFile) {
-    const QString file = path("run1.dat");
-    ASSERT_TRUE(writeBytes(file, "old contents\r\n"));
-    ASSERT_TRUE(QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    if (!writesRefusedIn(m_dir.path())) { // root may write anyway
-        QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        GTEST_SKIP() << "running with rights that ignore folder permissions";
-    }
-    DeclareVars vars = sessionWith(QStringLiteral("E"), workedExampleTable());
-    logPoints(vars, 3);
-    ScriptedRandom random;
-    const ExportResult r = writeExportFile(file, vars, random, noYield, QLocale::c());
-    QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.error, QStringLiteral("Could not save %1: Permission denied").arg(file));
-    EXPECT_EQ(fileBytes(file), QByteArray("old contents\r\n"));
-    EXPECT_EQ(random.drawn(), 0u);
-    EXPECT_EQ(entries(), QStringList{QStringLiteral("run1.dat")});
+struct LockedFolderCase {
+    const char* name;
+    const char* existing;    // the file's bytes before the save; null: no such file
+    bool fileWritable;       // the user may write the file
+    rlim_t sizeLimit;        // 0: none; else a stand-in for a full disk
+    const char* errorEnding; // empty: saved
+};
+
+class LockedFolder : public ExportFile, public ::testing::WithParamInterface<LockedFolderCase> {};
+
+void PrintTo(const LockedFolderCase& c, std::ostream* out) {
+    *out << c.name;
 }
+
+// A folder where the user may not create files (a teacher's pre-made hand-in files): a file
+// there that the user may write is written in place, whole and checked; anything else is
+// refused and leaves the folder as it was; a failure in place says the file is incomplete.
+TEST_P(LockedFolder, WritesAWritableFileInPlaceOnly) {
+    const LockedFolderCase c = GetParam();
+    DeclareVars vars = sessionWith(QStringLiteral("E"), workedExampleTable());
+    logPoints(vars, 201);
+    DeclareVars referenceVars = vars;
+    ScriptedRandom referenceRandom({0.41, 0.25, 0.8});
+    QTemporaryDir elsewhere;
+    const QString reference = elsewhere.filePath(QStringLiteral("run1.dat"));
+    ASSERT_TRUE(
+        writeExportFile(reference, referenceVars, referenceRandom, noYield, QLocale::c()).ok);
+
+    const QString file = path("run1.dat");
+    QStringList owned{m_dir.path()};
+    if (c.existing) {
+        ASSERT_TRUE(writeBytes(file, c.existing));
+        ASSERT_TRUE(QFile::setPermissions(
+            file, c.fileWritable ? QFile::ReadOwner | QFile::WriteOwner : QFile::ReadOwner));
+        owned << file;
+    }
+    const auto inodeOf = [](const QString& name) {
+        struct stat st {};
+        return ::stat(QFile::encodeName(name).constData(), &st) == 0 ? st.st_ino : ino_t(0);
+    };
+    const ino_t inode = inodeOf(file);
+    ASSERT_TRUE(QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    ExportResult r;
+    {
+        AsOrdinaryUser user(owned);
+        if (!writesRefusedIn(m_dir.path()))
+            GTEST_SKIP() << "running with rights that ignore folder permissions";
+        ScriptedRandom random({0.41, 0.25, 0.8});
+        const auto save = [&] { r = writeExportFile(file, vars, random, noYield, QLocale::c()); };
+        if (c.sizeLimit > 0)
+            ASSERT_TRUE(underFileSizeLimit(c.sizeLimit, save));
+        else
+            save();
+    }
+    QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    EXPECT_EQ(entries(), c.existing ? QStringList{QStringLiteral("run1.dat")} : QStringList{});
+    if (*c.errorEnding == '\0') {
+        EXPECT_TRUE(r.ok) << r.error.toStdString();
+        EXPECT_EQ(fileBytes(file), fileBytes(reference));
+        EXPECT_EQ(inodeOf(file), inode) << "the same file, written in place";
+        return;
+    }
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error,
+              QStringLiteral("Could not save %1: %2").arg(file, QString::fromUtf8(c.errorEnding)));
+    if (c.existing && !c.fileWritable) {
+        EXPECT_EQ(fileBytes(file), QByteArray(c.existing));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Export, LockedFolder,
+    ::testing::Values(
+        LockedFolderCase{"writableFile", "old contents\r\n", true, 0, ""},
+        LockedFolderCase{"readOnlyFile", "old contents\r\n", false, 0, "Permission denied"},
+        LockedFolderCase{"noFile", nullptr, false, 0, "Permission denied"},
+        LockedFolderCase{"writableFileDiskFull", "old contents\r\n", true, 512,
+                         "File too large (written in place: the file is incomplete)"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A write that fails part-way (the file size limit stands in for a full disk): the error
 // names the path, the existing file is kept whole, no temporary file is left. The fillers
@@ -396,6 +468,59 @@ TEST_F(ExportFile, FailedWriteKeepsExistingFile) {
     EXPECT_EQ(random.drawn(), 3u);
     EXPECT_TRUE(vars.SampleParams[DiproticConc].isSingle());
 }
+
+class EndRequested : public ExportFile, public ::testing::WithParamInterface<int> {};
+
+// SIGTERM, SIGINT or SIGHUP in the middle of a save (here from the yield after a data line):
+// the handler only notes it, the save is abandoned at the next line (its temporary file
+// removed, the old file whole), and the program's own quit runs once, from the event loop.
+TEST_P(EndRequested, AbandonsTheSaveAndKeepsTheOldFile) {
+    // One application and one watch for the whole binary, as in the program.
+    static int quits = 0;
+    static const bool watched = [] {
+        static int argc = 1;
+        static char name[] = "export_tests";
+        static char* argv[] = {name, nullptr};
+        if (!QCoreApplication::instance())
+            new QCoreApplication(argc, argv); // lives until the process ends
+        watchTerminationSignals(QCoreApplication::instance(), [] { ++quits; });
+        return true;
+    }();
+    ASSERT_TRUE(watched);
+    const int quitsBefore = quits;
+
+    const QString file = path("run1.dat");
+    ASSERT_TRUE(writeBytes(file, "old contents\r\n"));
+    DeclareVars vars = sessionWith(QStringLiteral("E"), workedExampleTable());
+    logPoints(vars, 201);
+    ScriptedRandom random({0.41, 0.25, 0.8});
+    int lines = 0;
+    QStringList entriesDuringSave;
+    const ExportResult r = writeExportFile(
+        file, vars, random,
+        [&] {
+            if (++lines == 30) {
+                entriesDuringSave = entries();
+                std::raise(GetParam());
+            }
+        },
+        QLocale::c());
+    const int signal = terminationRequest();
+    QCoreApplication::processEvents();
+    clearTerminationRequest();
+
+    EXPECT_EQ(entriesDuringSave.size(), 2) << "the temporary file beside the old one";
+    EXPECT_EQ(lines, 30) << "no line after the request";
+    EXPECT_EQ(signal, GetParam());
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, QStringLiteral("Could not save %1: the program was asked to end").arg(file));
+    EXPECT_EQ(fileBytes(file), QByteArray("old contents\r\n"));
+    EXPECT_EQ(entries(), QStringList{QStringLiteral("run1.dat")});
+    EXPECT_EQ(quits, quitsBefore + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, EndRequested, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
+                         [](const auto& info) { return std::to_string(info.param); });
 
 struct PathCase {
     const char* name;

@@ -3,13 +3,14 @@
 // level shown through presses, releases, refusals and resets of a real bench.
 #include "forms/burettelevel.h"
 
-#include "support/recordingsurface.h"
 #include "support/gtestscriptedrandom.h"
 #include "support/recordinghost.h"
+#include "support/recordingsurface.h"
 #include "support/scriptedclock.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace drevant {
@@ -100,7 +101,8 @@ protected:
     BuretteLevel level{clock};
 };
 
-// Frames of a held press, every 1/60 s: the column falls at 1 mL/s, never rises, and the
+// Frames of a held press, every 1/60 s: the column shows what a release at that moment would
+// deliver (the minimum press at first), falls at 1 mL/s, never rises, and the
 // release settles it exactly on the burette reading the release reports.
 class HeldPressTest : public Level, public ::testing::WithParamInterface<double> {};
 
@@ -118,7 +120,8 @@ TEST_P(HeldPressTest, FramesFallSteadilyAndEndAtTheRelease) {
     while (clock.now + 1.0 / 60 < start + seconds) {
         clock.now += 1.0 / 60;
         frames.push_back(level.shownMl());
-        ASSERT_NEAR(frames.back(), before + (clock.now - start), 0.005); // 1 mL/s
+        // 1 mL/s, and never less than the minimum press a release would deliver
+        ASSERT_NEAR(frames.back(), before + std::max(0.1, clock.now - start), 0.005);
     }
     // Drawing the frames changed nothing of the titration.
     EXPECT_TRUE(bench.state().PressTime.identicalTo(pressed.PressTime));
@@ -128,7 +131,7 @@ TEST_P(HeldPressTest, FramesFallSteadilyAndEndAtTheRelease) {
     run([this] { bench.Drevant_MouseUp(); });
     frames.push_back(level.shownMl());
 
-    EXPECT_DOUBLE_EQ(frames.front(), before);
+    EXPECT_DOUBLE_EQ(frames.front(), before + 0.1) << "a release now would deliver 0.1 mL";
     EXPECT_EQ(frames.back(), reading()) << "settles exactly on the release's volume";
     for (std::size_t i = 1; i < frames.size(); ++i)
         ASSERT_GE(frames[i], frames[i - 1]) << "frame " << i;
@@ -185,16 +188,43 @@ TEST_F(Level, EmptiedToTheLastMark) {
     EXPECT_EQ(level.shownMl(), reading());
 }
 
-TEST_F(Level, HeldAcrossMidnightKeepsFalling) {
-    run([this] { bench.Start_Click(); });
-    clock.now = 86399.5;
-    run([this] { bench.Drevant_MouseDown(); });
-    clock.now = 0.25;
-    EXPECT_NEAR(level.shownMl(), 0.75, 0.01);
-    clock.now = 1.5;
-    run([this] { bench.Drevant_MouseUp(); });
-    EXPECT_EQ(level.shownMl(), reading());
+struct ClockRow {
+    const char* row;
+    double pressedAt, now; // clock readings, seconds since midnight
+    double shownMl;        // while held at `now`, and after a release then
+    bool refused;
+};
+void PrintTo(const ClockRow& row, std::ostream* out) {
+    *out << row.row;
 }
+
+class HeldWhileTheClockJumps : public Level, public ::testing::WithParamInterface<ClockRow> {};
+
+// The picture of a held press follows the delivery's rule for its duration, so it shows what
+// the release then delivers: a negative duration (across midnight, a clock set back) as the
+// minimum; a clock set back across midnight just after it (pressed at 00:00:00.3) reads
+// nearly a day, which empties the burette, and the release is refused.
+TEST_P(HeldWhileTheClockJumps, ShowsWhatTheReleaseDelivers) {
+    const ClockRow row = GetParam();
+    run([this] { bench.Start_Click(); });
+    clock.now = row.pressedAt;
+    run([this] { bench.Drevant_MouseDown(); });
+    clock.now = row.now;
+    EXPECT_NEAR(level.shownMl(), row.shownMl, 0.01);
+    run([this] { bench.Drevant_MouseUp(); });
+    EXPECT_EQ(!bench.controls().drevantEnabled, row.refused);
+    EXPECT_NEAR(level.shownMl(), row.refused ? 0.0 : row.shownMl, 0.01);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clock, HeldWhileTheClockJumps,
+    ::testing::Values(ClockRow{"twoSeconds", 100, 102, 2.0, false},
+                      ClockRow{"justOverTheMinimum", 100, 100.125, 0.125, false},
+                      ClockRow{"underTheMinimum", 100, 100.05, 0.1, false},
+                      ClockRow{"acrossMidnight", 86399.5, 0.25, 0.1, false},
+                      ClockRow{"setBackASecond", 40000, 39999.5, 0.1, false},
+                      ClockRow{"setBackAcrossMidnight", 0.3, 86399.8, 20.0, true}),
+    [](const auto& info) { return std::string(info.param.row); });
 
 } // namespace
 } // namespace drevant

@@ -2,6 +2,7 @@
 #include "support/exportdialogfixtures.h"
 #include "support/gtestscriptedrandom.h"
 
+#include "export/filenames.h"
 #include "forms/exportdialog.h"
 #include "support/recordingsurface.h"
 
@@ -10,6 +11,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace drevant {
 namespace {
@@ -109,6 +112,25 @@ TEST(ExportLocations, TheSystemListStartsAtTheFileSystemRootAndHoldsTheStartLoca
         EXPECT_FALSE(volume.rootPath.startsWith("/proc")) << qPrintable(volume.rootPath);
         EXPECT_FALSE(volume.rootPath.startsWith("/sys")) << qPrintable(volume.rootPath);
     }
+}
+
+// A home folder whose name is not UTF-8 (and no Documents folder in it) is the start folder,
+// by its bytes: Qt's own home path would replace them and name no folder.
+TEST(ExportLocations, AHomeFolderNamedInOtherBytesIsTheStartFolder) {
+    QTemporaryDir dir;
+    const QByteArray home = QFile::encodeName(dir.path()) + "/J\xF6rg";
+    ASSERT_EQ(::mkdir(home.constData(), 0700), 0);
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home);
+    qputenv("XDG_CONFIG_HOME", home); // no user-dirs.dirs there
+    const ExportLocations places = ExportLocations::system();
+    qputenv("HOME", savedHome);
+    if (savedConfig.isEmpty())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", savedConfig);
+    EXPECT_EQ(nameBytes(places.startFolder()), home);
 }
 
 TEST(ExportDialogLoad, FirstOpeningStandsAtTheStartLocationAndRemembersNothing) {

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QString>
+#include <QStringList>
 
 #include <csignal>
 #include <cstdint>
@@ -14,6 +15,7 @@
 #ifdef _WIN32
 #define DREVANT_SKIP_ON_WINDOWS(reason) GTEST_SKIP() << (reason)
 #else
+#include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -93,5 +95,42 @@ template <typename Write> bool underFileSizeLimit(std::int64_t bytes, Write writ
     return limited;
 #endif
 }
+
+// While it lives, file permissions are checked as for an ordinary user, also when the tests
+// run as root (who ignores permission bits): root hands `owned` (paths) to "nobody" and
+// checks files as that user (setfsuid, this thread only). An ordinary user, and Windows,
+// stay as they are.
+class AsOrdinaryUser {
+public:
+    explicit AsOrdinaryUser(const QStringList& owned) {
+#ifndef _WIN32
+        m_root = ::geteuid() == 0;
+        if (!m_root)
+            return;
+        for (const QString& path : owned)
+            (void)::chown(QFile::encodeName(path).constData(), Nobody, Nobody);
+        ::setfsgid(Nobody);
+        ::setfsuid(Nobody);
+#else
+        Q_UNUSED(owned);
+#endif
+    }
+    ~AsOrdinaryUser() {
+#ifndef _WIN32
+        if (m_root) {
+            ::setfsuid(0);
+            ::setfsgid(0);
+        }
+#endif
+    }
+    AsOrdinaryUser(const AsOrdinaryUser&) = delete;
+    AsOrdinaryUser& operator=(const AsOrdinaryUser&) = delete;
+
+private:
+#ifndef _WIN32
+    static constexpr uid_t Nobody = 65534;
+#endif
+    bool m_root = false;
+};
 
 } // namespace drevant::testing

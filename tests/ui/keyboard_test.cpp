@@ -13,6 +13,7 @@
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
+#include "ui/keyrepeat.h"
 #include "ui/retainedsurface.h"
 #include "ui/settingscrollbar.h"
 #include "ui/windowmanager.h"
@@ -79,7 +80,8 @@ protected:
     QTemporaryDir folder;
     DeclareVars vars;
     testing::ScriptedClock clock;
-    testing::ScriptedRandom random{{0.1, 0.5, 0.5}, testing::ScriptedRandom::RepeatLast}; // Simple case 0: a strong acid
+    testing::ScriptedRandom random{
+        {0.1, 0.5, 0.5}, testing::ScriptedRandom::RepeatLast}; // Simple case 0: a strong acid
     WindowManager windows{vars, random, clock};
 };
 
@@ -198,36 +200,105 @@ TEST_F(Keyboard, FocusLeavesLockedControlsForTheFirstEnabledOne) {
     EXPECT_EQ(w->MessageBox->printedText(), "Burette Empty, Try Again!!");
 }
 
-// X11 sends a held key's auto-repeat as release and press pairs. Qt flags most as repeats,
-// but not one whose press has not arrived yet when the release is handled. Either way the
-// hold is one press, measured to the real key release.
-TEST_F(Keyboard, HeldSpaceIsOnePressWhateverTheRepeatsSay) {
+// Space as X11 sends it: a held key repeats as release and press pairs that share one
+// timestamp, which Qt flags as repeats only when the press had arrived in time. Whatever the
+// flags say, the timestamps tell a repeat (one press, measured to the real release) from a
+// new keystroke (a press of its own, however soon it follows).
+struct SpaceScript {
+    const char* name;
+    // Each step: 'P' press or 'R' release, its server time (ms), and Qt's repeat flag.
+    struct Step {
+        char kind;
+        unsigned long ms;
+        bool flagged;
+    };
+    std::vector<Step> steps;
+    std::vector<double> loggedMl; // volumes logged from point 2 on
+};
+
+class SpaceKeystrokes : public Keyboard, public ::testing::WithParamInterface<SpaceScript> {};
+
+void PrintTo(const SpaceScript& script, std::ostream* out) {
+    *out << script.name;
+}
+
+TEST_P(SpaceKeystrokes, RepeatsContinueAPressAndKeystrokesStartOne) {
     Form2* w = begin();
-    w->Drevant->setReleaseGraceMs(BuretteButton::XcbReleaseGraceMs); // as on X11
+    w->Drevant->setReleaseGraceMs(XcbRepeatWaitMs); // as on X11
     QTest::mouseClick(w->Start, Qt::LeftButton);
     w->Drevant->setFocus();
-    auto send = [w](QEvent::Type type, bool repeat) {
-        QKeyEvent event(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
+    const double start = clock.now;
+    for (const SpaceScript::Step& step : GetParam().steps) {
+        clock.now = start + step.ms / 1000.0;
+        QKeyEvent event(step.kind == 'P' ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_Space,
+                        Qt::NoModifier, QStringLiteral(" "), step.flagged);
+        event.setTimestamp(step.ms);
         QApplication::sendEvent(w->Drevant, &event);
-    };
-    send(QEvent::KeyPress, false);
-    for (int i = 0; i < 20; ++i) {
-        clock.now += 0.1;
-        const bool flagged = i % 3 != 0; // every third pair unflagged
-        send(QEvent::KeyRelease, flagged);
-        send(QEvent::KeyPress, flagged);
     }
-    EXPECT_TRUE(w->Drevant->isHeld());
-    EXPECT_EQ(w->bench().state().PointIndex, 1); // nothing delivered while held
-    send(QEvent::KeyRelease, false);             // the real release, at 2 s
-    clock.now += 5;                              // long before the wait ends, as tests go
+    clock.now += 5; // long after the last release, as tests go: it is measured to the release
     ASSERT_TRUE(QTest::qWaitFor([w] { return !w->Drevant->isHeld(); }, 5000));
-    EXPECT_EQ(w->bench().state().PointIndex, 2);
-    EXPECT_NEAR(vars.VolLog[2].number().toDouble(), 0.002, 1e-6);
-    // A mouse press straight after is measured from its own time, not the key's.
+    const std::vector<double>& expected = GetParam().loggedMl;
+    EXPECT_EQ(w->bench().state().PointIndex, 1 + int(expected.size()));
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_NEAR(vars.VolLog[int(i) + 2].number().toDouble() * 1000, expected[i], 0.01) << i;
+}
+
+std::vector<SpaceScript::Step> heldSpace(unsigned long from, unsigned long until, int flagEvery) {
+    std::vector<SpaceScript::Step> steps{{'P', from, false}};
+    int n = 0;
+    for (unsigned long t = from + 500; t < until; t += 40, ++n) {
+        const bool flagged = flagEvery > 0 && n % flagEvery != 0;
+        steps.push_back({'R', t, flagged});
+        steps.push_back({'P', t, flagged});
+    }
+    steps.push_back({'R', until, false});
+    return steps;
+}
+
+std::vector<SpaceScript::Step> concat(std::vector<SpaceScript::Step> a,
+                                      const std::vector<SpaceScript::Step>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, SpaceKeystrokes,
+    ::testing::Values(
+        SpaceScript{"HeldRepeatsNoneFlagged", heldSpace(0, 2000, 0), {2.0}},
+        SpaceScript{"HeldRepeatsTwoInThreeFlagged", heldSpace(0, 2000, 3), {2.0}},
+        // two taps whose second press comes 1 ms, then 99 ms, after the first release:
+        // inside the wait for a repeat, yet a keystroke of its own
+        SpaceScript{"TapsOneMsApart",
+                    {{'P', 0, false}, {'R', 30, false}, {'P', 31, false}, {'R', 60, false}},
+                    {0.1, 0.2}},
+        SpaceScript{"TapsJustInsideTheWait",
+                    {{'P', 0, false}, {'R', 30, false}, {'P', 129, false}, {'R', 160, false}},
+                    {0.1, 0.2}},
+        SpaceScript{"TapsAfterTheWait",
+                    {{'P', 0, false}, {'R', 30, false}, {'P', 400, false}, {'R', 430, false}},
+                    {0.1, 0.2}},
+        SpaceScript{"TapThenHold",
+                    concat({{'P', 0, false}, {'R', 30, false}}, heldSpace(80, 1580, 0)),
+                    {0.1, 1.6}},
+        SpaceScript{"HoldThenTap",
+                    concat(heldSpace(0, 1000, 0), {{'P', 1050, false}, {'R', 1080, false}}),
+                    {1.0, 1.1}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Keyboard, MousePressAfterAHeldSpaceIsMeasuredFromItsOwnTime) {
+    Form2* w = begin();
+    w->Drevant->setReleaseGraceMs(XcbRepeatWaitMs);
+    QTest::mouseClick(w->Start, Qt::LeftButton);
+    w->Drevant->setFocus();
+    QTest::keyPress(w->Drevant, Qt::Key_Space);
+    clock.now += 2;
+    QTest::keyRelease(w->Drevant, Qt::Key_Space);
+    clock.now += 5;
+    ASSERT_TRUE(QTest::qWaitFor([w] { return !w->Drevant->isHeld(); }, 5000));
     QTest::mousePress(w->Drevant, Qt::LeftButton);
     clock.now += 1;
     QTest::mouseRelease(w->Drevant, Qt::LeftButton);
+    EXPECT_NEAR(vars.VolLog[2].number().toDouble(), 0.002, 1e-6);
     EXPECT_NEAR(vars.VolLog[3].number().toDouble(), 0.003, 1e-6);
 }
 

@@ -6,11 +6,11 @@
 // decode to bounds that hold the sample's entries.
 #include "fuzzsupport.h"
 
-#include "forms/titrationbench.h"
 #include "chemistry/samplegenerator.h"
 #include "export/exportfilereader.h"
 #include "export/exportwriter.h"
 #include "export/samplekey.h"
+#include "forms/titrationbench.h"
 #include "session/declarevars.h"
 #include "session/numbertext.h"
 

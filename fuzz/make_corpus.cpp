@@ -8,9 +8,9 @@
 //                          and <folder>/exportroundtrip (recipes of titrations, raw bytes)
 //
 // The output is the same on every run: the samples come from fixed clock readings.
-#include "forms/titrationbench.h"
 #include "chemistry/samplegenerator.h"
 #include "export/exportwriter.h"
+#include "forms/titrationbench.h"
 #include "session/declarevars.h"
 #include "session/numbertext.h"
 #include "session/platform.h"

@@ -6,9 +6,13 @@
 
 namespace drevant {
 
-double Log10(double x) { return std::log(x) / std::log(10.0); }
+double Log10(double x) {
+    return std::log(x) / std::log(10.0);
+}
 
-double gridH(int n) { return std::pow(10.0, (-14 * n) / 1000.0); }
+double gridH(int n) {
+    return std::pow(10.0, (-14 * n) / 1000.0);
+}
 
 namespace {
 
@@ -25,7 +29,9 @@ const std::array<double, PhGridSteps + 1>& gridTable() {
 
 // The product of two table entries in the wider kind of the two: 32-bit where both are
 // 32-bit (entries filled by an export), so its rounding is that of single precision.
-double entryProduct(Number a, Number b) { return (a * b).toDouble(); }
+double entryProduct(Number a, Number b) {
+    return (a * b).toDouble();
+}
 
 struct Inputs {
     double c1k1, c2k2, c3k3, ctk1; // entry products, in their kinds
@@ -47,7 +53,9 @@ Inputs readInputs(const SampleTable& p) {
 }
 
 // 2 x K2 in the kind the table gives K2 (the factor 2 is an integer).
-double twiceK2(const SampleTable& p) { return (Number::integer(2) * p[DiproticK2]).toDouble(); }
+double twiceK2(const SampleTable& p) {
+    return (Number::integer(2) * p[DiproticK2]).toDouble();
+}
 
 } // namespace
 

@@ -5,11 +5,21 @@
 
 namespace drevant {
 
-double drawConcentration(double u) { return (u * 9.9 + 0.1) / 1000; }
-double drawStrongConstant(double u) { return std::pow(10.0, u * 3); }
-double drawWeakConstant(double u) { return std::pow(10.0, -(u * 5 + 4)); }
-double drawFirstConstant(double u) { return std::pow(10.0, -(u * 3 + 4)); }
-double drawSecondConstant(double u) { return std::pow(10.0, -(u * 3 + 7)); }
+double drawConcentration(double u) {
+    return (u * 9.9 + 0.1) / 1000;
+}
+double drawStrongConstant(double u) {
+    return std::pow(10.0, u * 3);
+}
+double drawWeakConstant(double u) {
+    return std::pow(10.0, -(u * 5 + 4));
+}
+double drawFirstConstant(double u) {
+    return std::pow(10.0, -(u * 3 + 4));
+}
+double drawSecondConstant(double u) {
+    return std::pow(10.0, -(u * 3 + 7));
+}
 
 namespace {
 
@@ -82,8 +92,8 @@ void complexRecipe(DeclareVars& vars, RandomSource& random) {
 
 } // namespace
 
-void GenerateSample(DeclareVars& vars, RandomSource& random, Clock& clock, bool simple,
-                    bool medium, bool complex) {
+void GenerateSample(DeclareVars& vars, RandomSource& random, Clock& clock, bool simple, bool medium,
+                    bool complex) {
     zeroSampleParams(vars);
     if (simple) {
         random.reseed(clock.secondsSinceMidnight());

@@ -74,8 +74,9 @@ QString failureReason(const QFileDevice& file, int systemError) {
 // failed has left that file incomplete; the one line says so.
 QString writeFailure(const QString& path, const AtomicFile& file, const QString& reason) {
     if (file.writesInPlace())
-        return saveError(path,
-                         reason + QCoreApplication::translate("ExportWriter", " (written in place: the file is incomplete)"));
+        return saveError(
+            path, reason + QCoreApplication::translate(
+                               "ExportWriter", " (written in place: the file is incomplete)"));
     return saveError(path, reason);
 }
 
@@ -162,7 +163,9 @@ ExportResult writeExportFile(const QString& path, DeclareVars& vars, RandomSourc
     // truncated file in place of the old one.
     if (terminationRequest() != 0) {
         file.cancel();
-        return failure(writeFailure(path, file, QCoreApplication::translate("ExportWriter", "the program was asked to end")),
+        return failure(writeFailure(path, file,
+                                    QCoreApplication::translate("ExportWriter",
+                                                                "the program was asked to end")),
                        std::move(result));
     }
     errno = 0;

@@ -69,7 +69,8 @@ bool openInPlace(QFile& file, const QString& path, QString& error) {
         return false;
     }
     // Emptied only once it is known to be a regular file.
-    if (::ftruncate(fd, 0) != 0 || !file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+    if (::ftruncate(fd, 0) != 0 ||
+        !file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
         error = systemError(errno);
         ::close(fd);
         return false;

@@ -25,7 +25,8 @@ Number combine(Number a, Number b, IntOp intOp, FloatOp op) {
     case NumberKind::Single:
         // Both operands fit a float exactly (an integer of 16 bits does), and the result is
         // rounded to 32 bits, as a single-precision machine would give it.
-        return Number::single(op(static_cast<float>(a.toDouble()), static_cast<float>(b.toDouble())));
+        return Number::single(
+            op(static_cast<float>(a.toDouble()), static_cast<float>(b.toDouble())));
     case NumberKind::Double:
         break;
     }
@@ -35,15 +36,18 @@ Number combine(Number a, Number b, IntOp intOp, FloatOp op) {
 } // namespace
 
 Number operator+(Number a, Number b) {
-    return combine(a, b, [](long x, long y) { return x + y; }, [](auto x, auto y) { return x + y; });
+    return combine(
+        a, b, [](long x, long y) { return x + y; }, [](auto x, auto y) { return x + y; });
 }
 
 Number operator-(Number a, Number b) {
-    return combine(a, b, [](long x, long y) { return x - y; }, [](auto x, auto y) { return x - y; });
+    return combine(
+        a, b, [](long x, long y) { return x - y; }, [](auto x, auto y) { return x - y; });
 }
 
 Number operator*(Number a, Number b) {
-    return combine(a, b, [](long x, long y) { return x * y; }, [](auto x, auto y) { return x * y; });
+    return combine(
+        a, b, [](long x, long y) { return x * y; }, [](auto x, auto y) { return x * y; });
 }
 
 Number operator/(Number a, Number b) {
@@ -51,7 +55,8 @@ Number operator/(Number a, Number b) {
     // than truncated; every other quotient takes the wider kind of its operands.
     if (a.isInteger() && b.isInteger())
         return Number::real(a.toDouble() / b.toDouble());
-    return combine(a, b, [](long x, long) { return x; }, [](auto x, auto y) { return x / y; });
+    return combine(
+        a, b, [](long x, long) { return x; }, [](auto x, auto y) { return x / y; });
 }
 
 } // namespace drevant

@@ -14,7 +14,9 @@ enum class NumberKind : std::uint8_t { Integer, Single, Double };
 class Number {
 public:
     constexpr Number() = default;
-    static constexpr Number integer(std::int16_t v) { return Number(NumberKind::Integer, v, 0.0f, 0.0); }
+    static constexpr Number integer(std::int16_t v) {
+        return Number(NumberKind::Integer, v, 0.0f, 0.0);
+    }
     static constexpr Number single(float v) { return Number(NumberKind::Single, 0, v, 0.0); }
     static constexpr Number real(double v) { return Number(NumberKind::Double, 0, 0.0f, v); }
 
@@ -65,6 +67,8 @@ private:
     double m_double = 0.0;
 };
 
-constexpr NumberKind widerKind(NumberKind a, NumberKind b) { return a > b ? a : b; }
+constexpr NumberKind widerKind(NumberKind a, NumberKind b) {
+    return a > b ? a : b;
+}
 
 } // namespace drevant

@@ -9,7 +9,9 @@ namespace drevant {
 // logical pixels for high-DPI screens.
 inline constexpr int TwipsPerPixel = 15;
 
-constexpr int twipsToPixels(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+constexpr int twipsToPixels(int twips) {
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
 
 constexpr QRect twipsRect(int left, int top, int width, int height) {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "forms/windowhost.h"
 #include "forms/exportdialog.h"
+#include "forms/windowhost.h"
 #include "session/declarevars.h"
 #include "session/platform.h"
 

@@ -18,8 +18,8 @@ namespace {
 
 using testing::Kw;
 using testing::sameBits;
-using testing::SolvePhPlainScan;
 using testing::ScriptedClock;
+using testing::SolvePhPlainScan;
 using testing::zeroTable;
 
 // Samples as the program makes them: every level, presses a millisecond apart so that every

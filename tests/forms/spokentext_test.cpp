@@ -5,9 +5,9 @@
 #include "forms/spokentext.h"
 #include "forms/titrationbench.h"
 
-#include "support/recordingsurface.h"
 #include "support/gtestscriptedrandom.h"
 #include "support/recordinghost.h"
+#include "support/recordingsurface.h"
 #include "support/scriptedclock.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/titrationbench.h"
 
-#include "forms/curveplot.h"
 #include "chemistry/phsolver.h"
+#include "forms/curveplot.h"
 #include "support/benchrig.h"
 
 #include <gtest/gtest.h>
@@ -94,8 +94,9 @@ TEST_F(Bench, ScrollBarsWriteTheLabelsThatStartReads) {
         const char* label5;
         double normalityValue, volumeL;
     };
-    for (const Row r : {Row{1, 1, "0.001", "1", 0.001, 0.001}, Row{100, 1000, "0.1", "1000", 0.1, 1.0},
-                        Row{500, 250, "0.5", "250", 0.5, 0.25}}) {
+    for (const Row r :
+         {Row{1, 1, "0.001", "1", 0.001, 0.001}, Row{100, 1000, "0.1", "1000", 0.1, 1.0},
+          Row{500, 250, "0.5", "250", 0.5, 0.25}}) {
         bench.HScroll1_Change(r.normality);
         bench.HScroll2_Change(r.volume);
         EXPECT_EQ(bench.controls().label4, r.label4);
@@ -249,14 +250,14 @@ TEST_F(Bench, DilutionWarningFromOneNinthOfTheSampleVolume) {
         double seconds;
         bool warned;
     };
-    for (const Row r : {Row{100, 11.1, false}, Row{100, 11.2, true}, Row{180, 20.0, false},
-                        Row{10, 2.0, true}}) {
+    for (const Row r :
+         {Row{100, 11.1, false}, Row{100, 11.2, true}, Row{180, 20.0, false}, Row{10, 2.0, true}}) {
         bench.HScroll2_Change(r.volumeMl);
         bench.Start_Click();
         clock.now = 40000;
         press(r.seconds);
-        EXPECT_EQ(panel.joinedRows().startsWith(
-                      "WARNING!!|You have diluted your sample >10%|This is not good laboratory practice!"),
+        EXPECT_EQ(panel.joinedRows().startsWith("WARNING!!|You have diluted your sample >10%|This "
+                                                "is not good laboratory practice!"),
                   r.warned)
             << r.volumeMl << " mL, " << r.seconds << " s: " << panel.joinedRows().toStdString();
         EXPECT_EQ(panel.row(r.warned ? 4 : 1).at(0).text, "Current Burrette Value (mL) ");

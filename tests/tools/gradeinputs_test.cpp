@@ -94,8 +94,10 @@ INSTANTIATE_TEST_SUITE_P(
                    {"--grade", "%1/a.dat"},
                    {"%1/a.dat: this is an export file of a titration, not an answer sheet"},
                    ExitSomeFailed},
-        WrongInput{
-            "Missing", {"--grade", "%1/nope.csv"}, {"%1/nope.csv: no such file: %1/nope.csv"}, ExitSomeFailed},
+        WrongInput{"Missing",
+                   {"--grade", "%1/nope.csv"},
+                   {"%1/nope.csv: no such file: %1/nope.csv"},
+                   ExitSomeFailed},
         WrongInput{"NoRows",
                    {"--grade", "%1/empty.csv"},
                    {"%1/empty.csv: the sheet names no files"},

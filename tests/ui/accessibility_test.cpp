@@ -119,7 +119,8 @@ protected:
     QTemporaryDir folder;
     DeclareVars vars;
     testing::ScriptedClock clock;
-    testing::ScriptedRandom random{{0.1, 0.5, 0.5}, testing::ScriptedRandom::RepeatLast}; // Simple case 0: a strong acid
+    testing::ScriptedRandom random{
+        {0.1, 0.5, 0.5}, testing::ScriptedRandom::RepeatLast}; // Simple case 0: a strong acid
     WindowManager windows{vars, random, clock};
 };
 

@@ -3,9 +3,9 @@
 // widest burette readings and pH values (15 significant digits after a tap), the warning
 // lines and full data pages, printed in the panel's own font at its own size.
 #include "forms/titrationbench.h"
-#include "support/recordingsurface.h"
 #include "support/gtestscriptedrandom.h"
 #include "support/recordinghost.h"
+#include "support/recordingsurface.h"
 #include "support/scriptedclock.h"
 #include "ui/form2.h"
 #include "ui/retainedsurface.h"

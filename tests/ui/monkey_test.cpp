@@ -94,7 +94,9 @@ public:
 
 private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
-    double uniform(double a, double b) { return std::uniform_real_distribution<double>(a, b)(m_rng); }
+    double uniform(double a, double b) {
+        return std::uniform_real_distribution<double>(a, b)(m_rng);
+    }
 
     QString difficultyAction(Form1* f) {
         QRadioButton* levels[] = {f->Simple, f->Medium, f->Complex};
@@ -186,12 +188,18 @@ private:
     QString dialogAction(Form3* d) {
         switch (pick(6)) {
         case 0: {
-            static const QStringList names = {
-                QString(), QStringLiteral("*"), QStringLiteral("*.dat"), QStringLiteral("run1"),
-                QStringLiteral("RUN1.DAT"), QStringLiteral("a/b"), QString(300, u'x'),
-                QStringLiteral("näïve-ü"), QStringLiteral("readonly.dat"),
-                QStringLiteral("existing.dat"), QStringLiteral("*abc"),
-                QString::fromUtf8("nul\0byte", 8)};
+            static const QStringList names = {QString(),
+                                              QStringLiteral("*"),
+                                              QStringLiteral("*.dat"),
+                                              QStringLiteral("run1"),
+                                              QStringLiteral("RUN1.DAT"),
+                                              QStringLiteral("a/b"),
+                                              QString(300, u'x'),
+                                              QStringLiteral("näïve-ü"),
+                                              QStringLiteral("readonly.dat"),
+                                              QStringLiteral("existing.dat"),
+                                              QStringLiteral("*abc"),
+                                              QString::fromUtf8("nul\0byte", 8)};
             d->Text1->setText(names[pick(static_cast<int>(names.size()))]);
             return QStringLiteral("type a name");
         }
@@ -237,7 +245,8 @@ private:
         const int pointsNow = loggedPoints();
         const SampleTable before = m_vars.SampleParams;
         QTest::mouseClick(d->Save, Qt::LeftButton);
-        const QString path = d->dialog().printedPaths().value(d->dialog().printedPaths().size() - 1);
+        const QString path =
+            d->dialog().printedPaths().value(d->dialog().printedPaths().size() - 1);
         if (d->isVisible()) { // refused: the dialog says why and stays open
             ++m_refusedSaves;
             EXPECT_FALSE(d->message().isEmpty()) << "a refused save must say why";
@@ -257,9 +266,8 @@ private:
     // The file just written reads back, and its key decodes to the sample of this moment.
     void checkExportFile(const QString& path, int points) {
         const ExportFileReading reading = readExportFile(path);
-        ASSERT_TRUE(reading.contents.has_value())
-            << path.toStdString() << ":" << reading.error.line << ": "
-            << reading.error.message.toStdString();
+        ASSERT_TRUE(reading.contents.has_value()) << path.toStdString() << ":" << reading.error.line
+                                                  << ": " << reading.error.message.toStdString();
         const ExportFileContents& file = *reading.contents;
         EXPECT_EQ(static_cast<int>(file.points.size()), points);
         EXPECT_EQ(file.normalityText, m_vars.TitrantNormality);

@@ -22,7 +22,9 @@
 namespace drevant {
 namespace {
 
-void unloadClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void unloadClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 // The whole program with a scripted clock and random generator, driven through its widgets.
 class Program : public ::testing::Test {

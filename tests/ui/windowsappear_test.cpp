@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every window carries the program's burette icon (what the X server receives of it, and where
 // the export dialog appears, are checked on a real X server: ui/x11/windows_x11_test.cpp).
-#include "support/exportfixtures.h"
-#include "support/gtestscriptedrandom.h"
 #include "support/exportdialogfixtures.h"
+#include "support/exportfixtures.h"
 #include "support/gtestscriptedrandom.h"
 #include "support/recordinghost.h"
 #include "support/scriptedclock.h"

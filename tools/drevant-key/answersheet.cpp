@@ -181,10 +181,6 @@ QStringList answerSheetColumns() {
             QStringLiteral("diprotic_pk1"), QStringLiteral("diprotic_pk2")};
 }
 
-bool isStrongWord(const QString& word) {
-    return word.compare(QLatin1String("strong"), Qt::CaseInsensitive) == 0;
-}
-
 ReportedValue reportedValue(const QString& cell) {
     ReportedValue v;
     v.text = cell.trimmed();

@@ -26,9 +26,6 @@ struct ReportedValue {
 // A cell with both "." and "," or any other text is unreadable (no number, not strong).
 ReportedValue reportedValue(const QString& cell);
 
-// Whether a student's word says "strong" (the one place answer words are compared).
-bool isStrongWord(const QString& word);
-
 struct AnswerRow {
     int line = 0; // line of the sheet where the row starts
     QString file; // as written in the sheet (the "'" of a defused cell removed)

@@ -114,6 +114,7 @@ TEST(ExportLocations, TheSystemListStartsAtTheFileSystemRootAndHoldsTheStartLoca
     }
 }
 
+#ifndef _WIN32 // names are UTF-16 on Windows: no folder has other bytes
 // A home folder whose name is not UTF-8 (and no Documents folder in it) is the start folder,
 // by its bytes: Qt's own home path would replace them and name no folder.
 TEST(ExportLocations, AHomeFolderNamedInOtherBytesIsTheStartFolder) {
@@ -132,6 +133,7 @@ TEST(ExportLocations, AHomeFolderNamedInOtherBytesIsTheStartFolder) {
         qputenv("XDG_CONFIG_HOME", savedConfig);
     EXPECT_EQ(nameBytes(places.startFolder()), home);
 }
+#endif
 
 TEST(ExportDialogLoad, FirstOpeningStandsAtTheStartLocationAndRemembersNothing) {
     TwoVolumes places;

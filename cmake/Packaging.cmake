@@ -107,6 +107,8 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "encoded form. The teacher's tool, drevant-key (its own package), reads a"
     "whole class of such files and reports what each sample was and its"
     "equivalence volumes.")
+# A component's package takes its extended description from its own variable, not the above.
+set(CPACK_DEBIAN_DREVANT_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/drevant/drevant")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_STRIP_FILES ON)

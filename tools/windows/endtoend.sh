@@ -25,7 +25,8 @@ cleanup() {
 }
 trap cleanup EXIT
 # The whole run is bounded: a watchdog ends this script (and so the cleanup runs).
-( sleep "${DREVANT_E2E_SECONDS:-300}"; echo "endtoend: time limit reached" >&2; kill -TERM $$ ) &
+# (sleep writes nowhere: left behind, it must not hold the caller's output open)
+( sleep "${DREVANT_E2E_SECONDS:-300}" >/dev/null 2>&1; echo "endtoend: time limit reached" >&2; kill -TERM $$ ) &
 watchdog=$!
 trap 'cleanup; kill $watchdog 2>/dev/null' EXIT
 

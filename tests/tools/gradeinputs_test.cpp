@@ -94,10 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {"--grade", "%1/a.dat"},
                    {"%1/a.dat: this is an export file of a titration, not an answer sheet"},
                    ExitSomeFailed},
-        WrongInput{"Missing",
-                   {"--grade", "%1/nope.csv"},
-                   {"%1/nope.csv: no such file"},
-                   ExitSomeFailed},
+        WrongInput{
+            "Missing", {"--grade", "%1/nope.csv"}, {"%1/nope.csv: no such file"}, ExitSomeFailed},
         WrongInput{"NoRows",
                    {"--grade", "%1/empty.csv"},
                    {"%1/empty.csv: the sheet names no files"},

@@ -69,10 +69,11 @@ constexpr Magic Magics[] = {
 
 } // namespace
 
-std::optional<QString> notAnExportFile(const QByteArray& bytes) {
-    const qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+std::optional<QString> notAnExportFile(const QByteArray& file) {
+    // An editor's byte-order mark changes nothing: the file is judged by what follows it.
+    const QByteArray bytes = file.startsWith("\xEF\xBB\xBF") ? file.mid(3) : file;
     qsizetype second = 0;
-    const QByteArray first = lineAt(bytes, start, &second);
+    const QByteArray first = lineAt(bytes, 0, &second);
     qsizetype third = 0;
     const QByteArray next = lineAt(bytes, second, &third);
     // Either of the first two lines recognises a damaged export file, whose faults the

@@ -61,14 +61,17 @@ TEST_P(WindowsSave, SavesOrSaysWhyInOneLineKeepingWhatWasThere) {
     ASSERT_TRUE(writeBytes(neighbour, Old));
     QFile held(target);
     const QString twin = m_dir.filePath(QStringLiteral("run1.dat"));
-    if (c.before == Before::Twin)
+    if (c.before == Before::Twin) {
         ASSERT_TRUE(writeBytes(twin, Old));
-    else if (c.before != Before::Nothing)
+    } else if (c.before != Before::Nothing) {
         ASSERT_TRUE(writeBytes(target, Old));
-    if (c.before == Before::ReadOnlyFile)
+    }
+    if (c.before == Before::ReadOnlyFile) {
         ASSERT_TRUE(QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadUser));
-    if (c.before == Before::FileHeldOpen)
+    }
+    if (c.before == Before::FileHeldOpen) {
         ASSERT_TRUE(held.open(QIODevice::ReadOnly)); // as an editor holds it: no delete share
+    }
 
     ScriptedRandom random({0.41, 0.25, 0.8});
     const ExportResult r = writeExportFile(target, m_vars, random, {}, QLocale::c());

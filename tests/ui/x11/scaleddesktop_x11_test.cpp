@@ -5,6 +5,7 @@
 #include "support/exportdialogfixtures.h"
 #include "support/gtestscriptedrandom.h"
 #include "support/scriptedclock.h"
+#include "ui/curvesurface.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
@@ -102,6 +103,11 @@ TEST_F(ScaledDesktop, EveryWindowOpensWholeOnTheScreen) {
         const bool fitsAt100 = full.width() <= room.width() && full.height() <= room.height();
         EXPECT_EQ(scale->factor() < 1.0, !fitsAt100) << "factor " << scale->factor();
     }
+    // Drawn sharp: the curve is drawn in the screen's own pixels, not enlarged.
+    CurveSurface* graph = windows.titrationWindow()->DataGraph;
+    const QImage drawn = graph->image();
+    EXPECT_DOUBLE_EQ(drawn.devicePixelRatio(), ratio);
+    EXPECT_EQ(drawn.size(), graph->size() * ratio);
 }
 
 } // namespace

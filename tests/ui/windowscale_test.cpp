@@ -13,6 +13,7 @@
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
+#include "ui/retainedsurface.h"
 #include "ui/valuelabel.h"
 #include "ui/windowmanager.h"
 #include "ui/windowscale.h"
@@ -225,6 +226,26 @@ QPalette darkPalette() {
 
 bool isDark(const QColor& colour) {
     return relativeLuminance(colour) < ValueLabel::DarkWindowLuminance;
+}
+
+// A desktop switching to a dark theme and back: the graph and the panel are drawn again in
+// its colours, each once.
+TEST_F(Windows, ThePicturesTakeTheDesktopsNewColours) {
+    Form2* f2 = windows.titrationWindow();
+    RetainedSurface* surfaces[] = {f2->DataGraph, f2->MessageBox};
+    for (RetainedSurface* surface : surfaces)
+        surface->image();
+    for (const QPalette& palette : {darkPalette(), QApplication::style()->standardPalette()}) {
+        QApplication::setPalette(palette);
+        QCoreApplication::sendPostedEvents();
+        for (RetainedSurface* surface : surfaces) {
+            SCOPED_TRACE(surface->metaObject()->className());
+            const int before = surface->redrawCount();
+            EXPECT_EQ(surface->image().pixelColor(0, 0), palette.color(QPalette::Base));
+            surface->image();
+            EXPECT_EQ(surface->redrawCount(), before + 1);
+        }
+    }
 }
 
 // The box a caption takes where its control draws it; empty when it is not drawn as text.

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -63,19 +64,20 @@ QString quoted(const QByteArray& text) {
 // one separator ("." or ",") with more digits. No exponent, no "+", no group separators, no
 // "nan" or "inf": anything else in such a file was not written by the program.
 std::optional<double> strictDecimal(const QByteArray& token) {
-    qsizetype i = 0;
-    if (i < token.size() && token.at(i) == '-')
-        ++i;
-    const qsizetype intStart = i;
-    while (i < token.size() && token.at(i) >= '0' && token.at(i) <= '9')
-        ++i;
+    // The end of the run of ASCII digits that starts at `from`.
+    const auto digitsEnd = [&token](qsizetype from) {
+        return std::find_if(token.begin() + from, token.end(),
+                            [](char c) { return c < '0' || c > '9'; }) -
+               token.begin();
+    };
+    const qsizetype intStart = token.startsWith('-') ? 1 : 0;
+    qsizetype i = digitsEnd(intStart);
     if (i == intStart)
         return std::nullopt;
-    if (i < token.size() && (token.at(i) == '.' || token.at(i) == ',')) {
-        ++i;
-        const qsizetype fracStart = i;
-        while (i < token.size() && token.at(i) >= '0' && token.at(i) <= '9')
-            ++i;
+    const QByteArrayView rest = QByteArrayView(token).sliced(i);
+    if (rest.startsWith('.') || rest.startsWith(',')) {
+        const qsizetype fracStart = i + 1;
+        i = digitsEnd(fracStart);
         if (i == fracStart)
             return std::nullopt;
     }

@@ -158,9 +158,9 @@ ExportResult writeExportFile(const QString& path, DeclareVars& vars, RandomSourc
             break;
     }
 
-    // Everything is flushed and its size checked before the rename: Qt can take a short
-    // write (a full disk, a size limit) for success, and the rename would then put a
-    // truncated file in place of the old one.
+    // Everything is written and flushed before the file is put in place: each write's byte count
+    // is checked (TextFileTarget::ok) and the flush fails on a short write (a full disk, a size
+    // limit), so a truncated file never replaces the old one.
     if (terminationRequest() != 0) {
         file.cancel();
         return failure(writeFailure(path, file,
@@ -169,8 +169,7 @@ ExportResult writeExportFile(const QString& path, DeclareVars& vars, RandomSourc
                        std::move(result));
     }
     errno = 0;
-    const bool flushed =
-        target.ok() && file.device().flush() && file.device().size() == file.device().pos();
+    const bool flushed = target.ok() && file.device().flush();
     if (!flushed) {
         const QString reason = failureReason(file.device(), errno);
         file.cancel();

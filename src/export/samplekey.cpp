@@ -259,15 +259,14 @@ SampleKeyDecoding decodeSampleKey(const QString& rawKey) {
 
     const std::array<bool, 9>& present = *components;
     // The absent entries of every letter form one unbroken run from `first` to `last`.
-    int first = 0; // first absent field: present fields before it are read from the front
-    while (first < FieldCount && present[first])
-        ++first;
-    int last = FieldCount - 1; // last absent field: present fields after it, from the back
-    while (last >= 0 && present[last])
-        --last;
-    int presentCount = 0;
-    for (bool p : present)
-        presentCount += p ? 1 : 0;
+    // First absent field: present fields before it are read from the front; last absent
+    // field: present fields after it, from the back.
+    const int first =
+        static_cast<int>(std::find(present.begin(), present.end(), false) - present.begin());
+    const int last =
+        FieldCount - 1 -
+        static_cast<int>(std::find(present.rbegin(), present.rend(), false) - present.rbegin());
+    const int presentCount = static_cast<int>(std::count(present.begin(), present.end(), true));
     const int absentCount = FieldCount - presentCount;
 
     const qsizetype digits = key.size() - 1;

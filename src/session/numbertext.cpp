@@ -26,9 +26,7 @@ std::string fixedDigits(double value, int significant) {
         return "NAN";
     if (std::isinf(value))
         return "INF";
-    value = std::fabs(value);
-    if (value == 0.0)
-        return "0";
+    value = std::fabs(value); // 0 comes out as "0": "0.000000e+00" has the digit 0 only
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.*e", significant - 1, value);
     // buf is "d.ddddde[+-]xx": collect the mantissa digits and the exponent.
@@ -119,8 +117,10 @@ QString twoDecimals(double value, const QLocale& locale) {
     exponent -= 53;
     std::uint64_t hundredths = 0; // stays 0 below 2^-4 hundredths
     if (exponent >= 0) {
-        hundredths = (mantissa << exponent) * 100; // a whole number below 2^53: fits
-    } else if (const int shift = -exponent; shift < 64) {
+        hundredths = (mantissa << exponent) * 100;        // a whole number below 2^53: fits
+    } else if (const int shift = -exponent; shift < 64) { // mutants: skip (see below)
+        // scaled < 2^60, so every shift from 61 up gives 0 hundredths: the limit only keeps
+        // the shift defined, and any limit from 61 to 64 gives the same results.
         const std::uint64_t scaled = mantissa * 100; // below 2^60
         const std::uint64_t whole = scaled >> shift;
         const std::uint64_t rest = scaled - (whole << shift);

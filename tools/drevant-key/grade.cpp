@@ -78,30 +78,6 @@ struct Grader {
 
 } // namespace
 
-AnalysedInput gradingInput(const QString& path) {
-    AnalysedInput input;
-    input.name = path;
-    input.fromFile = true;
-    const ExportFileReading reading = readExportFile(path);
-    if (!reading.contents) {
-        input.failed = true;
-        input.errorLine = reading.error.line;
-        input.error = reading.error.message;
-        return input;
-    }
-    input.key = reading.contents->key;
-    const SampleKeyDecoding decoding = decodeSampleKey(input.key);
-    QString problem = decoding.sample ? impossibleKeyReason(*decoding.sample) : decoding.error;
-    if (!problem.isEmpty()) {
-        input.failed = true;
-        input.errorLine = 1;
-        input.error = problem;
-        return input;
-    }
-    input.sample = decoding.sample;
-    return input;
-}
-
 FileGrade gradeRow(const AnswerRow& row, const AnalysedInput& input, const GradeTolerances& tol) {
     FileGrade grade;
     grade.file = row.file;

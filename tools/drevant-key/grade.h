@@ -38,9 +38,6 @@ struct FileGrade {
 // concentration is ok within the relative tolerance of the true one, a pKa within the
 // absolute one, each widened by the key's rounding; "strong" is the pKa of an acid whose
 // constant is 1 or more.
-// The decoded key of an export file, all that grading needs: no points checked, no endpoints.
-AnalysedInput gradingInput(const QString& path);
-
 FileGrade gradeRow(const AnswerRow& row, const AnalysedInput& input, const GradeTolerances& tol);
 
 // The grades: one row per item, `file,item,reported,true_value,tolerance,verdict`, then per file a

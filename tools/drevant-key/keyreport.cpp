@@ -148,7 +148,7 @@ std::vector<EquivalencePoint> equivalencePoints(const DecodedSample& s, double n
     return points;
 }
 
-AnalysedInput analyseFile(const QString& path) {
+AnalysedInput decodeFile(const QString& path) {
     AnalysedInput input;
     input.name = path;
     input.fromFile = true;
@@ -166,21 +166,27 @@ AnalysedInput analyseFile(const QString& path) {
     input.sampleVolumeL = file.sampleVolumeL;
     input.points = file.points;
     const SampleKeyDecoding decoding = decodeSampleKey(file.key);
-    if (!decoding.sample) {
+    const QString problem =
+        decoding.sample ? impossibleKeyReason(*decoding.sample) : decoding.error;
+    if (!problem.isEmpty()) {
         input.failed = true;
         input.errorLine = 1;
-        input.error = decoding.error;
-        return input;
-    }
-    if (const QString impossible = impossibleKeyReason(*decoding.sample); !impossible.isEmpty()) {
-        input.failed = true;
-        input.errorLine = 1;
-        input.error = impossible;
+        input.error = problem;
         return input;
     }
     input.sample = decoding.sample;
-    input.equivalences = equivalencePoints(*input.sample, file.normality, file.sampleVolumeL);
-    input.check = checkPoints(*input.sample, file.normality, file.sampleVolumeL, file.points);
+    return input;
+}
+
+AnalysedInput analyseFile(const QString& path) {
+    AnalysedInput input = decodeFile(path);
+    if (input.failed)
+        return input;
+    // A file always holds both (checked by the reader).
+    const double normality = *input.normality;
+    const double sampleVolumeL = *input.sampleVolumeL;
+    input.equivalences = equivalencePoints(*input.sample, normality, sampleVolumeL);
+    input.check = checkPoints(*input.sample, normality, sampleVolumeL, input.points);
     return input;
 }
 

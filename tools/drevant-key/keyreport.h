@@ -59,8 +59,12 @@ struct AnalysedInput {
     QString error;
 };
 
-// Reads and decodes one export file (the name as nameFromBytes gives it), and checks its
-// logged points. A key that no export of the program writes is refused like a damaged line.
+// Reads one export file (the name as nameFromBytes gives it) and decodes its key, without
+// checking the points.
+AnalysedInput decodeFile(const QString& path);
+
+// decodeFile, then checks the logged points against the sample. A key that no export of the program
+// writes is refused like a damaged line.
 AnalysedInput analyseFile(const QString& path);
 
 // Decodes a key typed on the command line; normality and volume come from the options.

@@ -286,8 +286,14 @@ int Run::grade() {
         targets.push_back({&row, name, files.size()});
         files.push_back(name.path);
     }
+    // Grading needs only the key: the points are dropped so that a class's files are not all
+    // held at once.
     const std::vector<AnalysedInput> inputs =
-        QtConcurrent::blockingMapped<std::vector<AnalysedInput>>(files, gradingInput);
+        QtConcurrent::blockingMapped<std::vector<AnalysedInput>>(files, [](const QString& path) {
+            AnalysedInput input = decodeFile(path);
+            input.points = {};
+            return input;
+        });
 
     std::vector<FileGrade> grades;
     grades.reserve(targets.size());

@@ -28,6 +28,197 @@
     </message>
 </context>
 <context>
+    <name>ExportFileReader</name>
+    <message>
+        <source>carriage return without line feed in column %1 (not an export file&apos;s line end)</source>
+        <translation>رجوع إلى أول السطر دون سطر جديد في العمود %1 (ليست نهاية سطر في ملف تصدير)</translation>
+    </message>
+    <message>
+        <source>NUL byte in column %1: the file is damaged or not text</source>
+        <translation>بايت NUL في العمود %1: الملف تالف أو ليس نصًا</translation>
+    </message>
+    <message>
+        <source>byte 0x%1 in column %2 is not plain ASCII text: the file is damaged or was not written by the simulator</source>
+        <translation>البايت 0x%1 في العمود %2 ليس نص ASCII عاديًا: الملف تالف أو لم يكتبه المحاكي</translation>
+    </message>
+    <message>
+        <source>the sample key is missing (the first line is empty)</source>
+        <translation>مفتاح العينة مفقود (السطر الأول فارغ)</translation>
+    </message>
+    <message>
+        <source>expected &quot;%1&quot; and %2, found %3</source>
+        <translation>المتوقع &quot;%1&quot; و%2، والموجود %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a number</source>
+        <translation>%1 %2 ليس عددًا</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 is outside the simulator&apos;s range, %4 to %5 %3</source>
+        <translation>%1 %2 %3 خارج نطاق المحاكي، من %4 إلى %5 %3</translation>
+    </message>
+    <message>
+        <source>expected the column header &quot;%1%2&quot;, found %3</source>
+        <translation>المتوقع ترويسة الأعمدة &quot;%1%2&quot;، والموجود %3</translation>
+    </message>
+    <message>
+        <source>expected a volume and a pH, found %1</source>
+        <translation>المتوقع حجم وقيمة pH، والموجود %1</translation>
+    </message>
+    <message>
+        <source>the volume %1 is not a number</source>
+        <translation>الحجم %1 ليس عددًا</translation>
+    </message>
+    <message>
+        <source>the pH %1 is not a number</source>
+        <translation>قيمة pH %1 ليست عددًا</translation>
+    </message>
+    <message>
+        <source>the volume %1 L is outside the burette&apos;s 0 to %2 L</source>
+        <translation>الحجم %1 L خارج مدى السحاحة من 0 إلى %2 L</translation>
+    </message>
+    <message>
+        <source>the volume %1 L is less than the %2 L of the line before (the log only grows)</source>
+        <translation>الحجم %1 L أصغر من %2 L في السطر السابق (السجل يزداد فقط)</translation>
+    </message>
+    <message>
+        <source>the pH %1 is outside 0 to %2</source>
+        <translation>قيمة pH %1 خارج المدى من 0 إلى %2</translation>
+    </message>
+    <message>
+        <source>the file has %1 bytes, more than the %2 an export file can have: not an export file</source>
+        <translation>في الملف %1 بايت، أكثر من %2 بايت التي يمكن أن يحويها ملف التصدير: ليس ملف تصدير</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>الملف فارغ</translation>
+    </message>
+    <message>
+        <source>the line has %1 characters, more than the %2 any line of an export file has</source>
+        <translation>في السطر %1 حرفًا، أكثر من %2 حرفًا في أي سطر من ملف التصدير</translation>
+    </message>
+    <message>
+        <source>the line has no line end: the file is truncated</source>
+        <translation>السطر بلا نهاية سطر: الملف مبتور</translation>
+    </message>
+    <message>
+        <source>empty line between the data lines</source>
+        <translation>سطر فارغ بين أسطر البيانات</translation>
+    </message>
+    <message>
+        <source>more than %1 data lines: no titration logs more than %1 points</source>
+        <translation>أكثر من %1 سطر بيانات: لا تسجّل أي معايرة أكثر من %1 نقطة</translation>
+    </message>
+    <message>
+        <source>the sample key</source>
+        <translation>مفتاح العينة</translation>
+    </message>
+    <message>
+        <source>the titrant normality</source>
+        <translation>عيارية المحلول المعاير</translation>
+    </message>
+    <message>
+        <source>the sample volume</source>
+        <translation>حجم العينة</translation>
+    </message>
+    <message>
+        <source>the column header</source>
+        <translation>ترويسة الأعمدة</translation>
+    </message>
+    <message>
+        <source>the file ends before %1: it is truncated</source>
+        <translation>ينتهي الملف قبل أن يأتي %1: الملف مبتور</translation>
+    </message>
+    <message>
+        <source>an export file</source>
+        <translation>ملف تصدير</translation>
+    </message>
+    <message>
+        <source>the sample volume in litres</source>
+        <translation>حجم العينة باللتر</translation>
+    </message>
+    <message>
+        <source>a PNG picture</source>
+        <translation>صورة PNG</translation>
+    </message>
+    <message>
+        <source>a JPEG picture</source>
+        <translation>صورة JPEG</translation>
+    </message>
+    <message>
+        <source>a GIF picture</source>
+        <translation>صورة GIF</translation>
+    </message>
+    <message>
+        <source>a PDF document</source>
+        <translation>مستند PDF</translation>
+    </message>
+    <message>
+        <source>a ZIP archive or an office document</source>
+        <translation>أرشيف ZIP أو مستند مكتبي</translation>
+    </message>
+    <message>
+        <source>UTF-16 text</source>
+        <translation>نص UTF-16</translation>
+    </message>
+    <message>
+        <source>a WebP picture</source>
+        <translation>صورة WebP</translation>
+    </message>
+    <message>
+        <source>binary data</source>
+        <translation>بيانات ثنائية</translation>
+    </message>
+    <message>
+        <source>a CSV table</source>
+        <translation>جدول CSV</translation>
+    </message>
+    <message>
+        <source>text whose first line is not a sample key</source>
+        <translation>نص سطره الأول ليس مفتاح عينة</translation>
+    </message>
+    <message>
+        <source>is %1, not an export file</source>
+        <translation>هذا %1، وليس ملف تصدير</translation>
+    </message>
+    <message>
+        <source>no such file (%1 exists: give the name with .dat)</source>
+        <translation>لا يوجد ملف بهذا الاسم (%1 موجود: اكتب الاسم مع .dat)</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>لا يوجد ملف بهذا الاسم</translation>
+    </message>
+    <message>
+        <source>is a folder, not a file</source>
+        <translation>مجلد، وليس ملفًا</translation>
+    </message>
+    <message>
+        <source>is a folder, not %1</source>
+        <translation>مجلد، وليس %1</translation>
+    </message>
+    <message>
+        <source>is not a regular file (a device, pipe or socket)</source>
+        <translation>ليس ملفًا عاديًا (جهاز أو أنبوب أو مقبس)</translation>
+    </message>
+    <message>
+        <source>the file has %1 bytes, more than the %2 it can have</source>
+        <translation>في الملف %1 بايت، أكثر من %2 بايت التي يمكن أن يحويها</translation>
+    </message>
+    <message>
+        <source>the file has %1 bytes, more than the %2 %3 can have: not %3</source>
+        <translation>في الملف %1 بايت، أكثر من %2 بايت التي يمكن أن يحويها %3: ليس %3</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>تعذّر الفتح: %1</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>تعذّرت القراءة: %1</translation>
+    </message>
+</context>
+<context>
     <name>ExportWriter</name>
     <message>
         <source>Could not save: %1</source>
@@ -72,6 +263,61 @@
     <message>
         <source>the folder contains a NUL character</source>
         <translation>يحتوي المجلد على محرف NUL</translation>
+    </message>
+    <message>
+        <source> (written in place: the file is incomplete)</source>
+        <translation> (كُتب في مكانه: الملف غير مكتمل)</translation>
+    </message>
+    <message>
+        <source>the program was asked to end</source>
+        <translation>طُلب من البرنامج أن ينتهي</translation>
+    </message>
+</context>
+<context>
+    <name>KeyPlot</name>
+    <message>
+        <source>Titrant added (mL)</source>
+        <translation>المعاير المضاف (mL)</translation>
+    </message>
+    <message>
+        <source>%1 — System %2: %3</source>
+        <translation>%1 — النظام %2: %3</translation>
+    </message>
+    <message>
+        <source>Key %1   ·   titrant %2 N   ·   sample %3 mL</source>
+        <translation>المفتاح %1   ·   المعاير %2 N   ·   العينة %3 mL</translation>
+    </message>
+    <message>
+        <source>, %1 suspect</source>
+        <translation>، المشبوهة: %1</translation>
+    </message>
+    <message>
+        <source> (beyond the 20 mL burette) →</source>
+        <translation> (أبعد من سحاحة 20 mL) →</translation>
+    </message>
+    <message>
+        <source>true curve</source>
+        <translation>المنحنى الحقيقي</translation>
+    </message>
+    <message>
+        <source>after the export</source>
+        <translation>بعد التصدير</translation>
+    </message>
+    <message>
+        <source>student&apos;s points</source>
+        <translation>نقاط الطالب</translation>
+    </message>
+    <message>
+        <source>suspect points</source>
+        <translation>النقاط المشبوهة</translation>
+    </message>
+    <message>
+        <source>equivalence volume</source>
+        <translation>حجم التكافؤ</translation>
+    </message>
+    <message>
+        <source>   ·   %1 logged points</source>
+        <translation>   ·   النقاط المسجّلة: %1</translation>
     </message>
 </context>
 <context>
@@ -192,6 +438,10 @@
         <source>, after the export </source>
         <translation>، بعد التصدير </translation>
     </message>
+    <message>
+        <source>pH %1 to %2</source>
+        <translation>pH من %1 إلى %2</translation>
+    </message>
 </context>
 <context>
     <name>KeyTool</name>
@@ -203,12 +453,390 @@
         <source>the bare key %1 needs --normality N and --volume-ml V for a curve or plot</source>
         <translation>المفتاح المجرد %1 يحتاج إلى --normality N و--volume-ml V لرسم منحنى أو مخطط</translation>
     </message>
+    <message>
+        <source>this is an answer key (drevant-key --csv), not an answer sheet</source>
+        <translation>هذا مفتاح إجابات (drevant-key --csv)، وليس ورقة إجابات</translation>
+    </message>
+    <message>
+        <source>this is a grades file (drevant-key --grade), not an answer sheet</source>
+        <translation>هذا ملف درجات (drevant-key --grade)، وليس ورقة إجابات</translation>
+    </message>
+    <message>
+        <source>this is a class summary (drevant-key --grade --summary), not an answer sheet</source>
+        <translation>هذا ملخص للصف (drevant-key --grade --summary)، وليس ورقة إجابات</translation>
+    </message>
+    <message>
+        <source>this is a titration curve (drevant-key --curve), not an answer sheet</source>
+        <translation>هذا منحنى معايرة (drevant-key --curve)، وليس ورقة إجابات</translation>
+    </message>
+    <message>
+        <source>this is a picture, not an answer sheet</source>
+        <translation>هذه صورة، وليست ورقة إجابات</translation>
+    </message>
+    <message>
+        <source>this is an export file of a titration, not an answer sheet</source>
+        <translation>هذا ملف تصدير لمعايرة، وليس ورقة إجابات</translation>
+    </message>
+    <message>
+        <source>not an answer sheet: its first line is not the header that drevant-key --answer-sheet writes</source>
+        <translation>ليست ورقة إجابات: سطرها الأول ليس الترويسة التي يكتبها drevant-key --answer-sheet</translation>
+    </message>
+    <message>
+        <source>the sheet has more than %1 bytes: not an answer sheet</source>
+        <translation>في الورقة أكثر من %1 بايت: ليست ورقة إجابات</translation>
+    </message>
+    <message>
+        <source>the sheet is empty</source>
+        <translation>الورقة فارغة</translation>
+    </message>
+    <message>
+        <source>the sheet has more than %1 rows; split it into classes</source>
+        <translation>في الورقة أكثر من %1 صف؛ قسّمها حسب الصفوف الدراسية</translation>
+    </message>
+    <message>
+        <source>%1; not graded</source>
+        <translation>%1؛ لم يُصحَّح</translation>
+    </message>
+    <message>
+        <source>a quote opened on this line is never closed</source>
+        <translation>علامة اقتباس فُتحت في هذا السطر ولم تُغلق أبدًا</translation>
+    </message>
+    <message>
+        <source>%1 cells, the header has %2</source>
+        <translation>عدد الخلايا %1، وفي الترويسة %2</translation>
+    </message>
+    <message>
+        <source>the row has answers but no file name</source>
+        <translation>في الصف إجابات لكن بلا اسم ملف</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together</source>
+        <translation>لا يمكن استخدام %1 و%2 معًا</translation>
+    </message>
+    <message>
+        <source>%1 needs a file or folder name</source>
+        <translation>يحتاج %1 إلى اسم ملف أو مجلد</translation>
+    </message>
+    <message>
+        <source>%1 draws no plots</source>
+        <translation>لا يرسم %1 أي مخططات</translation>
+    </message>
+    <message>
+        <source>%1 needs a value, not the option %2</source>
+        <translation>يحتاج %1 إلى قيمة، لا إلى الخيار %2</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>خيار غير معروف %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>يحتاج %1 إلى قيمة</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>لا يأخذ %1 أي قيمة</translation>
+    </message>
+    <message>
+        <source>%1 given twice</source>
+        <translation>أُعطي %1 مرتين</translation>
+    </message>
+    <message>
+        <source>--summary goes with --grade</source>
+        <translation>يُستخدم --summary مع --grade</translation>
+    </message>
+    <message>
+        <source>--normality needs a number from %1 to %2 N</source>
+        <translation>يحتاج --normality إلى عدد من %1 إلى %2 N</translation>
+    </message>
+    <message>
+        <source>--volume-ml needs a number from %1 to %2 mL</source>
+        <translation>يحتاج --volume-ml إلى عدد من %1 إلى %2 mL</translation>
+    </message>
+    <message>
+        <source>--tolerance-conc needs a percentage from 0 to 100</source>
+        <translation>يحتاج --tolerance-conc إلى نسبة مئوية من 0 إلى 100</translation>
+    </message>
+    <message>
+        <source>--tolerance-pka needs a number from 0 to 14</source>
+        <translation>يحتاج --tolerance-pka إلى عدد من 0 إلى 14</translation>
+    </message>
+    <message>
+        <source>--grade needs the answer sheet&apos;s name</source>
+        <translation>يحتاج --grade إلى اسم ورقة الإجابات</translation>
+    </message>
+    <message>
+        <source>--grade reads the files its sheet names; give no other files</source>
+        <translation>يقرأ --grade الملفات التي تسمّيها ورقته؛ لا تعطِ ملفات أخرى</translation>
+    </message>
+    <message>
+        <source>the tolerances go with --grade</source>
+        <translation>تُستخدم حدود التسامح مع --grade</translation>
+    </message>
+    <message>
+        <source>no export file or sample key given</source>
+        <translation>لم يُعطَ ملف تصدير ولا مفتاح عينة</translation>
+    </message>
+    <message>
+        <source>--normality and --volume-ml go together</source>
+        <translation>يُعطى --normality و--volume-ml معًا</translation>
+    </message>
+    <message>
+        <source>Usage: drevant-key [OPTIONS] FILE|KEY...
+       drevant-key --answer-sheet FILE... &gt; answers.csv
+       drevant-key --grade answers.csv &gt; grades.csv
+The answer key of Drevant export files: the sample each file&apos;s first line encodes,
+the titrant and sample volume it was titrated with, the equivalence volumes, and
+whether the student&apos;s points fit the sample.
+
+  --csv               one spreadsheet row per input, with a header row
+  --curve             the true titration curve as CSV: titrant mL and pH,
+                      0 to 20 mL in 0.1 mL steps
+  --plot FILE.png     draw the student&apos;s points over the true curve (one input)
+  --plot-dir DIR      draw one plot per input into DIR (DIR/&lt;name&gt;.png)
+  --normality N       titrant normality for bare keys (0.001 to 0.5)
+  --volume-ml V       sample volume in mL for bare keys (1 to 1000)
+  --answer-sheet      an empty answer sheet (CSV) for the files, for the students
+  --grade SHEET       grade a filled answer sheet against the files it names
+  --summary           with --grade: one row per student (name, file, items right,
+                      items, percent) instead of one per item
+  --tolerance-conc P  concentrations within P percent count as right (default 5)
+  --tolerance-pka D   pKa values within D count as right (default 0.2)
+  --comma             CSV with &quot;,&quot; between cells and &quot;.&quot; in numbers
+  --semicolon         CSV with &quot;;&quot; between cells and &quot;,&quot; in numbers
+                      (default: as this computer&apos;s locale writes decimals)
+  -h, --help          show this help
+      --version       show the version
+
+An argument that is not an existing file and has no &quot;/&quot; or &quot;.&quot; is read as a key.
+Names in an answer sheet are relative to the sheet&apos;s folder.
+Exit status: 0 all inputs read, 1 some could not be read or written, 2 usage error.
+</source>
+        <translation>الاستخدام: drevant-key [خيارات] ملف|مفتاح...
+           drevant-key --answer-sheet ملف... &gt; answers.csv
+           drevant-key --grade answers.csv &gt; grades.csv
+مفتاح الإجابات لملفات تصدير Drevant: العينة التي يرمّزها السطر الأول من كل ملف،
+والمعاير وحجم العينة اللذان استُخدما في المعايرة، وأحجام التكافؤ، وهل تتوافق
+نقاط الطالب مع العينة.
+
+  --csv               صف جدول بيانات لكل مُدخل، مع صف ترويسة
+  --curve             منحنى المعايرة الحقيقي بصيغة CSV: مليلترات المعاير وpH،
+                      من 0 إلى 20 mL بخطوات 0.1 mL
+  --plot FILE.png     ارسم نقاط الطالب فوق المنحنى الحقيقي (مُدخل واحد)
+  --plot-dir DIR      ارسم مخططًا لكل مُدخل في DIR (DIR/&lt;الاسم&gt;.png)
+  --normality N       عيارية المعاير للمفاتيح المجردة (من 0.001 إلى 0.5)
+  --volume-ml V       حجم العينة بالمليلتر للمفاتيح المجردة (من 1 إلى 1000)
+  --answer-sheet      ورقة إجابات فارغة (CSV) للملفات، للطلاب
+  --grade SHEET       صحّح ورقة إجابات مملوءة بمقارنتها بالملفات التي تسمّيها
+  --summary           مع --grade: صف واحد لكل طالب (الاسم، الملف، البنود
+                      الصحيحة، البنود، النسبة المئوية) بدلًا من صف لكل بند
+  --tolerance-conc P  التراكيز ضمن P بالمئة تُحسب صحيحة (الافتراضي 5)
+  --tolerance-pka D   قيم pKa ضمن D تُحسب صحيحة (الافتراضي 0.2)
+  --comma             CSV بـ &quot;,&quot; بين الخلايا و&quot;.&quot; في الأعداد
+  --semicolon         CSV بـ &quot;;&quot; بين الخلايا و&quot;,&quot; في الأعداد
+                      (الافتراضي: كما تكتب الإعدادات المحلية لهذا الحاسوب
+                      الكسور العشرية)
+  -h, --help          اعرض هذه المساعدة
+      --version       اعرض الإصدار
+
+المُعطى الذي ليس ملفًا موجودًا ولا يحوي &quot;/&quot; ولا &quot;.&quot; يُقرأ مفتاحًا.
+الأسماء في ورقة الإجابات نسبية إلى مجلد الورقة.
+حالة الخروج: 0 قُرئت كل المدخلات، 1 تعذّرت قراءة بعضها أو كتابته، 2 خطأ في الاستخدام.
+</translation>
+    </message>
+    <message>
+        <source> (%1 %)</source>
+        <translation> (%1٪)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>السطر %1: %2</translation>
+    </message>
+    <message>
+        <source>the sheet names no files</source>
+        <translation>لا تسمّي الورقة أي ملفات</translation>
+    </message>
+    <message>
+        <source>%1: %2; not graded</source>
+        <translation>%1: %2؛ لم يُصحَّح</translation>
+    </message>
+    <message>
+        <source>%1: the same file as line %2; not graded</source>
+        <translation>%1: الملف نفسه كما في السطر %2؛ لم يُصحَّح</translation>
+    </message>
+    <message>
+        <source>standard output is closed</source>
+        <translation>المخرج القياسي مغلق</translation>
+    </message>
+    <message>
+        <source>Try &apos;drevant-key --help&apos;.</source>
+        <translation>جرّب &apos;drevant-key --help&apos;.</translation>
+    </message>
+    <message>
+        <source>the output could not be written</source>
+        <translation>تعذّرت كتابة المخرجات</translation>
+    </message>
+    <message>
+        <source>a plot is written only to a name ending in .png</source>
+        <translation>لا يُكتب المخطط إلا إلى اسم ينتهي بـ .png</translation>
+    </message>
+    <message>
+        <source>is one of the input files: no plot is written over it</source>
+        <translation>هذا أحد ملفات الإدخال: لا يُكتب فوقه أي مخطط</translation>
+    </message>
+    <message>
+        <source>cannot draw the plot: no graphical application object</source>
+        <translation>تعذّر رسم المخطط: لا يوجد كائن تطبيق رسومي</translation>
+    </message>
+    <message>
+        <source>cannot draw the plot: the titrant normality and sample volume are not known</source>
+        <translation>تعذّر رسم المخطط: عيارية المعاير وحجم العينة غير معروفين</translation>
+    </message>
+    <message>
+        <source>cannot draw the plot: the picture could not be encoded</source>
+        <translation>تعذّر رسم المخطط: تعذّر ترميز الصورة</translation>
+    </message>
+    <message>
+        <source>the plot</source>
+        <translation>المخطط</translation>
+    </message>
+    <message>
+        <source>is a symbolic link: nothing is written through it</source>
+        <translation>رابط رمزي: لا يُكتب شيء عبره</translation>
+    </message>
+    <message>
+        <source>is a folder, not a file to write</source>
+        <translation>مجلد، وليس ملفًا للكتابة</translation>
+    </message>
+    <message>
+        <source>is not a regular file (a device, pipe or socket): nothing is written there</source>
+        <translation>ليس ملفًا عاديًا (جهاز أو أنبوب أو مقبس): لا يُكتب فيه شيء</translation>
+    </message>
+    <message>
+        <source>cannot write %1 %2: %3</source>
+        <translation>تعذّرت كتابة %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>تعذّر إنشاء المجلد %1: %2</translation>
+    </message>
+    <message>
+        <source>an absolute name; names in the sheet are relative to its folder</source>
+        <translation>اسم مطلق؛ الأسماء في الورقة نسبية إلى مجلدها</translation>
+    </message>
+    <message>
+        <source>leaves the sheet&apos;s folder</source>
+        <translation>يخرج من مجلد الورقة</translation>
+    </message>
+    <message>
+        <source>%1: a link leading out of the sheet&apos;s folder</source>
+        <translation>%1: رابط يؤدي إلى خارج مجلد الورقة</translation>
+    </message>
+    <message>
+        <source>outside the answer sheet&apos;s folder %1; grading reads only files inside it</source>
+        <translation>خارج مجلد ورقة الإجابات %1؛ لا يقرأ التصحيح إلا الملفات التي بداخله</translation>
+    </message>
+    <message>
+        <source>--plot draws one input; use --plot-dir DIR for %1 inputs</source>
+        <translation>يرسم --plot مُدخلًا واحدًا؛ استخدم --plot-dir DIR لعدد %1 من المدخلات</translation>
+    </message>
+    <message>
+        <source>graded %1 file: %2 of %3 items ok</source>
+        <translation>الملفات المصحّحة: %1؛ البنود الصحيحة: %2 من %3</translation>
+    </message>
+    <message>
+        <source>graded %1 files: %2 of %3 items ok</source>
+        <translation>الملفات المصحّحة: %1؛ البنود الصحيحة: %2 من %3</translation>
+    </message>
+    <message>
+        <source>, %1 file unreadable</source>
+        <translation>، الملفات غير المقروءة: %1</translation>
+    </message>
+    <message>
+        <source>, %1 files unreadable</source>
+        <translation>، الملفات غير المقروءة: %1</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>SampleKey</name>
+    <message>
+        <source>Sample key &quot;%1&quot;: %2</source>
+        <translation>مفتاح العينة &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>acid 1 concentration</source>
+        <translation>تركيز الحمض 1</translation>
+    </message>
+    <message>
+        <source>acid 1 constant</source>
+        <translation>ثابت الحمض 1</translation>
+    </message>
+    <message>
+        <source>acid 2 concentration</source>
+        <translation>تركيز الحمض 2</translation>
+    </message>
+    <message>
+        <source>acid 2 constant</source>
+        <translation>ثابت الحمض 2</translation>
+    </message>
+    <message>
+        <source>acid 3 concentration</source>
+        <translation>تركيز الحمض 3</translation>
+    </message>
+    <message>
+        <source>acid 3 constant</source>
+        <translation>ثابت الحمض 3</translation>
+    </message>
+    <message>
+        <source>diprotic concentration</source>
+        <translation>تركيز الحمض ثنائي البروتون</translation>
+    </message>
+    <message>
+        <source>diprotic K1</source>
+        <translation>K1 للحمض ثنائي البروتون</translation>
+    </message>
+    <message>
+        <source>diprotic K2</source>
+        <translation>K2 للحمض ثنائي البروتون</translation>
+    </message>
+    <message>
+        <source>Sample key is empty</source>
+        <translation>مفتاح العينة فارغ</translation>
+    </message>
+    <message>
+        <source>unknown system letter &quot;%1&quot; (expected A to E)</source>
+        <translation>حرف نظام غير معروف &quot;%1&quot; (المتوقع من A إلى E)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at position %2 is not a hex digit</source>
+        <translation>&quot;%1&quot; في الموضع %2 ليس رقمًا ست عشريًا</translation>
+    </message>
+    <message>
+        <source>a key of system %1 has %2 to %3 hex digits after the letter, this one has %4</source>
+        <translation>في مفتاح النظام %1 من %2 إلى %3 رقمًا ست عشريًا بعد الحرف، وفي هذا المفتاح %4</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>من %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>Sample key of system %1: the %2 field is %3, but the program writes only %4 there: not a key of this program</source>
+        <translation>مفتاح عينة النظام %1: الحقل &quot;%2&quot; قيمته %3، لكن البرنامج لا يكتب هناك إلا %4: ليس مفتاحًا من هذا البرنامج</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> أو </translation>
+    </message>
+    <message>
+        <source>Sample key of system %1: the fields of the absent components are not values the export writes: not a key of this program</source>
+        <translation>مفتاح عينة النظام %1: حقول المكونات الغائبة ليست قيمًا يكتبها التصدير: ليس مفتاحًا من هذا البرنامج</translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,197 @@
     </message>
 </context>
 <context>
+    <name>ExportFileReader</name>
+    <message>
+        <source>carriage return without line feed in column %1 (not an export file&apos;s line end)</source>
+        <translation>carriage return without line feed in column %1 (not an export file&apos;s line end)</translation>
+    </message>
+    <message>
+        <source>NUL byte in column %1: the file is damaged or not text</source>
+        <translation>NUL byte in column %1: the file is damaged or not text</translation>
+    </message>
+    <message>
+        <source>byte 0x%1 in column %2 is not plain ASCII text: the file is damaged or was not written by the simulator</source>
+        <translation>byte 0x%1 in column %2 is not plain ASCII text: the file is damaged or was not written by the simulator</translation>
+    </message>
+    <message>
+        <source>the sample key is missing (the first line is empty)</source>
+        <translation>the sample key is missing (the first line is empty)</translation>
+    </message>
+    <message>
+        <source>expected &quot;%1&quot; and %2, found %3</source>
+        <translation>expected &quot;%1&quot; and %2, found %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a number</source>
+        <translation>%1 %2 is not a number</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 is outside the simulator&apos;s range, %4 to %5 %3</source>
+        <translation>%1 %2 %3 is outside the simulator&apos;s range, %4 to %5 %3</translation>
+    </message>
+    <message>
+        <source>expected the column header &quot;%1%2&quot;, found %3</source>
+        <translation>expected the column header &quot;%1%2&quot;, found %3</translation>
+    </message>
+    <message>
+        <source>expected a volume and a pH, found %1</source>
+        <translation>expected a volume and a pH, found %1</translation>
+    </message>
+    <message>
+        <source>the volume %1 is not a number</source>
+        <translation>the volume %1 is not a number</translation>
+    </message>
+    <message>
+        <source>the pH %1 is not a number</source>
+        <translation>the pH %1 is not a number</translation>
+    </message>
+    <message>
+        <source>the volume %1 L is outside the burette&apos;s 0 to %2 L</source>
+        <translation>the volume %1 L is outside the burette&apos;s 0 to %2 L</translation>
+    </message>
+    <message>
+        <source>the volume %1 L is less than the %2 L of the line before (the log only grows)</source>
+        <translation>the volume %1 L is less than the %2 L of the line before (the log only grows)</translation>
+    </message>
+    <message>
+        <source>the pH %1 is outside 0 to %2</source>
+        <translation>the pH %1 is outside 0 to %2</translation>
+    </message>
+    <message>
+        <source>the file has %1 bytes, more than the %2 an export file can have: not an export file</source>
+        <translation>the file has %1 bytes, more than the %2 an export file can have: not an export file</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>the line has %1 characters, more than the %2 any line of an export file has</source>
+        <translation>the line has %1 characters, more than the %2 any line of an export file has</translation>
+    </message>
+    <message>
+        <source>the line has no line end: the file is truncated</source>
+        <translation>the line has no line end: the file is truncated</translation>
+    </message>
+    <message>
+        <source>empty line between the data lines</source>
+        <translation>empty line between the data lines</translation>
+    </message>
+    <message>
+        <source>more than %1 data lines: no titration logs more than %1 points</source>
+        <translation>more than %1 data lines: no titration logs more than %1 points</translation>
+    </message>
+    <message>
+        <source>the sample key</source>
+        <translation>the sample key</translation>
+    </message>
+    <message>
+        <source>the titrant normality</source>
+        <translation>the titrant normality</translation>
+    </message>
+    <message>
+        <source>the sample volume</source>
+        <translation>the sample volume</translation>
+    </message>
+    <message>
+        <source>the column header</source>
+        <translation>the column header</translation>
+    </message>
+    <message>
+        <source>the file ends before %1: it is truncated</source>
+        <translation>the file ends before %1: it is truncated</translation>
+    </message>
+    <message>
+        <source>an export file</source>
+        <translation>an export file</translation>
+    </message>
+    <message>
+        <source>the sample volume in litres</source>
+        <translation>the sample volume in litres</translation>
+    </message>
+    <message>
+        <source>a PNG picture</source>
+        <translation>a PNG picture</translation>
+    </message>
+    <message>
+        <source>a JPEG picture</source>
+        <translation>a JPEG picture</translation>
+    </message>
+    <message>
+        <source>a GIF picture</source>
+        <translation>a GIF picture</translation>
+    </message>
+    <message>
+        <source>a PDF document</source>
+        <translation>a PDF document</translation>
+    </message>
+    <message>
+        <source>a ZIP archive or an office document</source>
+        <translation>a ZIP archive or an office document</translation>
+    </message>
+    <message>
+        <source>UTF-16 text</source>
+        <translation>UTF-16 text</translation>
+    </message>
+    <message>
+        <source>a WebP picture</source>
+        <translation>a WebP picture</translation>
+    </message>
+    <message>
+        <source>binary data</source>
+        <translation>binary data</translation>
+    </message>
+    <message>
+        <source>a CSV table</source>
+        <translation>a CSV table</translation>
+    </message>
+    <message>
+        <source>text whose first line is not a sample key</source>
+        <translation>text whose first line is not a sample key</translation>
+    </message>
+    <message>
+        <source>is %1, not an export file</source>
+        <translation>is %1, not an export file</translation>
+    </message>
+    <message>
+        <source>no such file (%1 exists: give the name with .dat)</source>
+        <translation>no such file (%1 exists: give the name with .dat)</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>is a folder, not a file</source>
+        <translation>is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>is a folder, not %1</source>
+        <translation>is a folder, not %1</translation>
+    </message>
+    <message>
+        <source>is not a regular file (a device, pipe or socket)</source>
+        <translation>is not a regular file (a device, pipe or socket)</translation>
+    </message>
+    <message>
+        <source>the file has %1 bytes, more than the %2 it can have</source>
+        <translation>the file has %1 bytes, more than the %2 it can have</translation>
+    </message>
+    <message>
+        <source>the file has %1 bytes, more than the %2 %3 can have: not %3</source>
+        <translation>the file has %1 bytes, more than the %2 %3 can have: not %3</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>cannot open: %1</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>cannot read: %1</translation>
+    </message>
+</context>
+<context>
     <name>ExportWriter</name>
     <message>
         <source>Could not save: %1</source>
@@ -72,6 +263,61 @@
     <message>
         <source>the folder contains a NUL character</source>
         <translation>the folder contains a NUL character</translation>
+    </message>
+    <message>
+        <source> (written in place: the file is incomplete)</source>
+        <translation> (written in place: the file is incomplete)</translation>
+    </message>
+    <message>
+        <source>the program was asked to end</source>
+        <translation>the program was asked to end</translation>
+    </message>
+</context>
+<context>
+    <name>KeyPlot</name>
+    <message>
+        <source>Titrant added (mL)</source>
+        <translation>Titrant added (mL)</translation>
+    </message>
+    <message>
+        <source>%1 — System %2: %3</source>
+        <translation>%1 — System %2: %3</translation>
+    </message>
+    <message>
+        <source>Key %1   ·   titrant %2 N   ·   sample %3 mL</source>
+        <translation>Key %1   ·   titrant %2 N   ·   sample %3 mL</translation>
+    </message>
+    <message>
+        <source>, %1 suspect</source>
+        <translation>, %1 suspect</translation>
+    </message>
+    <message>
+        <source> (beyond the 20 mL burette) →</source>
+        <translation> (beyond the 20 mL burette) →</translation>
+    </message>
+    <message>
+        <source>true curve</source>
+        <translation>true curve</translation>
+    </message>
+    <message>
+        <source>after the export</source>
+        <translation>after the export</translation>
+    </message>
+    <message>
+        <source>student&apos;s points</source>
+        <translation>student&apos;s points</translation>
+    </message>
+    <message>
+        <source>suspect points</source>
+        <translation>suspect points</translation>
+    </message>
+    <message>
+        <source>equivalence volume</source>
+        <translation>equivalence volume</translation>
+    </message>
+    <message>
+        <source>   ·   %1 logged points</source>
+        <translation>   ·   %1 logged points</translation>
     </message>
 </context>
 <context>
@@ -192,6 +438,10 @@
         <source>, after the export </source>
         <translation>, after the export </translation>
     </message>
+    <message>
+        <source>pH %1 to %2</source>
+        <translation>pH %1 to %2</translation>
+    </message>
 </context>
 <context>
     <name>KeyTool</name>
@@ -203,12 +453,389 @@
         <source>the bare key %1 needs --normality N and --volume-ml V for a curve or plot</source>
         <translation>the bare key %1 needs --normality N and --volume-ml V for a curve or plot</translation>
     </message>
+    <message>
+        <source>this is an answer key (drevant-key --csv), not an answer sheet</source>
+        <translation>this is an answer key (drevant-key --csv), not an answer sheet</translation>
+    </message>
+    <message>
+        <source>this is a grades file (drevant-key --grade), not an answer sheet</source>
+        <translation>this is a grades file (drevant-key --grade), not an answer sheet</translation>
+    </message>
+    <message>
+        <source>this is a class summary (drevant-key --grade --summary), not an answer sheet</source>
+        <translation>this is a class summary (drevant-key --grade --summary), not an answer sheet</translation>
+    </message>
+    <message>
+        <source>this is a titration curve (drevant-key --curve), not an answer sheet</source>
+        <translation>this is a titration curve (drevant-key --curve), not an answer sheet</translation>
+    </message>
+    <message>
+        <source>this is a picture, not an answer sheet</source>
+        <translation>this is a picture, not an answer sheet</translation>
+    </message>
+    <message>
+        <source>this is an export file of a titration, not an answer sheet</source>
+        <translation>this is an export file of a titration, not an answer sheet</translation>
+    </message>
+    <message>
+        <source>not an answer sheet: its first line is not the header that drevant-key --answer-sheet writes</source>
+        <translation>not an answer sheet: its first line is not the header that drevant-key --answer-sheet writes</translation>
+    </message>
+    <message>
+        <source>the sheet has more than %1 bytes: not an answer sheet</source>
+        <translation>the sheet has more than %1 bytes: not an answer sheet</translation>
+    </message>
+    <message>
+        <source>the sheet is empty</source>
+        <translation>the sheet is empty</translation>
+    </message>
+    <message>
+        <source>the sheet has more than %1 rows; split it into classes</source>
+        <translation>the sheet has more than %1 rows; split it into classes</translation>
+    </message>
+    <message>
+        <source>%1; not graded</source>
+        <translation>%1; not graded</translation>
+    </message>
+    <message>
+        <source>a quote opened on this line is never closed</source>
+        <translation>a quote opened on this line is never closed</translation>
+    </message>
+    <message>
+        <source>%1 cells, the header has %2</source>
+        <translation>%1 cells, the header has %2</translation>
+    </message>
+    <message>
+        <source>the row has answers but no file name</source>
+        <translation>the row has answers but no file name</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together</source>
+        <translation>%1 and %2 cannot be used together</translation>
+    </message>
+    <message>
+        <source>%1 needs a file or folder name</source>
+        <translation>%1 needs a file or folder name</translation>
+    </message>
+    <message>
+        <source>%1 draws no plots</source>
+        <translation>%1 draws no plots</translation>
+    </message>
+    <message>
+        <source>%1 needs a value, not the option %2</source>
+        <translation>%1 needs a value, not the option %2</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 takes no value</translation>
+    </message>
+    <message>
+        <source>%1 given twice</source>
+        <translation>%1 given twice</translation>
+    </message>
+    <message>
+        <source>--summary goes with --grade</source>
+        <translation>--summary goes with --grade</translation>
+    </message>
+    <message>
+        <source>--normality needs a number from %1 to %2 N</source>
+        <translation>--normality needs a number from %1 to %2 N</translation>
+    </message>
+    <message>
+        <source>--volume-ml needs a number from %1 to %2 mL</source>
+        <translation>--volume-ml needs a number from %1 to %2 mL</translation>
+    </message>
+    <message>
+        <source>--tolerance-conc needs a percentage from 0 to 100</source>
+        <translation>--tolerance-conc needs a percentage from 0 to 100</translation>
+    </message>
+    <message>
+        <source>--tolerance-pka needs a number from 0 to 14</source>
+        <translation>--tolerance-pka needs a number from 0 to 14</translation>
+    </message>
+    <message>
+        <source>--grade needs the answer sheet&apos;s name</source>
+        <translation>--grade needs the answer sheet&apos;s name</translation>
+    </message>
+    <message>
+        <source>--grade reads the files its sheet names; give no other files</source>
+        <translation>--grade reads the files its sheet names; give no other files</translation>
+    </message>
+    <message>
+        <source>the tolerances go with --grade</source>
+        <translation>the tolerances go with --grade</translation>
+    </message>
+    <message>
+        <source>no export file or sample key given</source>
+        <translation>no export file or sample key given</translation>
+    </message>
+    <message>
+        <source>--normality and --volume-ml go together</source>
+        <translation>--normality and --volume-ml go together</translation>
+    </message>
+    <message>
+        <source>Usage: drevant-key [OPTIONS] FILE|KEY...
+       drevant-key --answer-sheet FILE... &gt; answers.csv
+       drevant-key --grade answers.csv &gt; grades.csv
+The answer key of Drevant export files: the sample each file&apos;s first line encodes,
+the titrant and sample volume it was titrated with, the equivalence volumes, and
+whether the student&apos;s points fit the sample.
+
+  --csv               one spreadsheet row per input, with a header row
+  --curve             the true titration curve as CSV: titrant mL and pH,
+                      0 to 20 mL in 0.1 mL steps
+  --plot FILE.png     draw the student&apos;s points over the true curve (one input)
+  --plot-dir DIR      draw one plot per input into DIR (DIR/&lt;name&gt;.png)
+  --normality N       titrant normality for bare keys (0.001 to 0.5)
+  --volume-ml V       sample volume in mL for bare keys (1 to 1000)
+  --answer-sheet      an empty answer sheet (CSV) for the files, for the students
+  --grade SHEET       grade a filled answer sheet against the files it names
+  --summary           with --grade: one row per student (name, file, items right,
+                      items, percent) instead of one per item
+  --tolerance-conc P  concentrations within P percent count as right (default 5)
+  --tolerance-pka D   pKa values within D count as right (default 0.2)
+  --comma             CSV with &quot;,&quot; between cells and &quot;.&quot; in numbers
+  --semicolon         CSV with &quot;;&quot; between cells and &quot;,&quot; in numbers
+                      (default: as this computer&apos;s locale writes decimals)
+  -h, --help          show this help
+      --version       show the version
+
+An argument that is not an existing file and has no &quot;/&quot; or &quot;.&quot; is read as a key.
+Names in an answer sheet are relative to the sheet&apos;s folder.
+Exit status: 0 all inputs read, 1 some could not be read or written, 2 usage error.
+</source>
+        <translation>Usage: drevant-key [OPTIONS] FILE|KEY...
+       drevant-key --answer-sheet FILE... &gt; answers.csv
+       drevant-key --grade answers.csv &gt; grades.csv
+The answer key of Drevant export files: the sample each file&apos;s first line encodes,
+the titrant and sample volume it was titrated with, the equivalence volumes, and
+whether the student&apos;s points fit the sample.
+
+  --csv               one spreadsheet row per input, with a header row
+  --curve             the true titration curve as CSV: titrant mL and pH,
+                      0 to 20 mL in 0.1 mL steps
+  --plot FILE.png     draw the student&apos;s points over the true curve (one input)
+  --plot-dir DIR      draw one plot per input into DIR (DIR/&lt;name&gt;.png)
+  --normality N       titrant normality for bare keys (0.001 to 0.5)
+  --volume-ml V       sample volume in mL for bare keys (1 to 1000)
+  --answer-sheet      an empty answer sheet (CSV) for the files, for the students
+  --grade SHEET       grade a filled answer sheet against the files it names
+  --summary           with --grade: one row per student (name, file, items right,
+                      items, percent) instead of one per item
+  --tolerance-conc P  concentrations within P percent count as right (default 5)
+  --tolerance-pka D   pKa values within D count as right (default 0.2)
+  --comma             CSV with &quot;,&quot; between cells and &quot;.&quot; in numbers
+  --semicolon         CSV with &quot;;&quot; between cells and &quot;,&quot; in numbers
+                      (default: as this computer&apos;s locale writes decimals)
+  -h, --help          show this help
+      --version       show the version
+
+An argument that is not an existing file and has no &quot;/&quot; or &quot;.&quot; is read as a key.
+Names in an answer sheet are relative to the sheet&apos;s folder.
+Exit status: 0 all inputs read, 1 some could not be read or written, 2 usage error.
+</translation>
+    </message>
+    <message>
+        <source> (%1 %)</source>
+        <translation> (%1 %)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>the sheet names no files</source>
+        <translation>the sheet names no files</translation>
+    </message>
+    <message>
+        <source>%1: %2; not graded</source>
+        <translation>%1: %2; not graded</translation>
+    </message>
+    <message>
+        <source>%1: the same file as line %2; not graded</source>
+        <translation>%1: the same file as line %2; not graded</translation>
+    </message>
+    <message>
+        <source>standard output is closed</source>
+        <translation>standard output is closed</translation>
+    </message>
+    <message>
+        <source>Try &apos;drevant-key --help&apos;.</source>
+        <translation>Try &apos;drevant-key --help&apos;.</translation>
+    </message>
+    <message>
+        <source>the output could not be written</source>
+        <translation>the output could not be written</translation>
+    </message>
+    <message>
+        <source>a plot is written only to a name ending in .png</source>
+        <translation>a plot is written only to a name ending in .png</translation>
+    </message>
+    <message>
+        <source>is one of the input files: no plot is written over it</source>
+        <translation>is one of the input files: no plot is written over it</translation>
+    </message>
+    <message>
+        <source>cannot draw the plot: no graphical application object</source>
+        <translation>cannot draw the plot: no graphical application object</translation>
+    </message>
+    <message>
+        <source>cannot draw the plot: the titrant normality and sample volume are not known</source>
+        <translation>cannot draw the plot: the titrant normality and sample volume are not known</translation>
+    </message>
+    <message>
+        <source>cannot draw the plot: the picture could not be encoded</source>
+        <translation>cannot draw the plot: the picture could not be encoded</translation>
+    </message>
+    <message>
+        <source>the plot</source>
+        <translation>the plot</translation>
+    </message>
+    <message>
+        <source>is a symbolic link: nothing is written through it</source>
+        <translation>is a symbolic link: nothing is written through it</translation>
+    </message>
+    <message>
+        <source>is a folder, not a file to write</source>
+        <translation>is a folder, not a file to write</translation>
+    </message>
+    <message>
+        <source>is not a regular file (a device, pipe or socket): nothing is written there</source>
+        <translation>is not a regular file (a device, pipe or socket): nothing is written there</translation>
+    </message>
+    <message>
+        <source>cannot write %1 %2: %3</source>
+        <translation>cannot write %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>cannot create the folder %1: %2</translation>
+    </message>
+    <message>
+        <source>an absolute name; names in the sheet are relative to its folder</source>
+        <translation>an absolute name; names in the sheet are relative to its folder</translation>
+    </message>
+    <message>
+        <source>leaves the sheet&apos;s folder</source>
+        <translation>leaves the sheet&apos;s folder</translation>
+    </message>
+    <message>
+        <source>%1: a link leading out of the sheet&apos;s folder</source>
+        <translation>%1: a link leading out of the sheet&apos;s folder</translation>
+    </message>
+    <message>
+        <source>outside the answer sheet&apos;s folder %1; grading reads only files inside it</source>
+        <translation>outside the answer sheet&apos;s folder %1; grading reads only files inside it</translation>
+    </message>
+    <message>
+        <source>--plot draws one input; use --plot-dir DIR for %1 inputs</source>
+        <translation>--plot draws one input; use --plot-dir DIR for %1 inputs</translation>
+    </message>
+    <message>
+        <source>graded %1 file: %2 of %3 items ok</source>
+        <translation>graded %1 file: %2 of %3 items ok</translation>
+    </message>
+    <message>
+        <source>graded %1 files: %2 of %3 items ok</source>
+        <translation>graded %1 files: %2 of %3 items ok</translation>
+    </message>
+    <message>
+        <source>, %1 file unreadable</source>
+        <translation>, %1 file unreadable</translation>
+    </message>
+    <message>
+        <source>, %1 files unreadable</source>
+        <translation>, %1 files unreadable</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>QT_LAYOUT_DIRECTION</translation>
+    </message>
+</context>
+<context>
+    <name>SampleKey</name>
+    <message>
+        <source>Sample key &quot;%1&quot;: %2</source>
+        <translation>Sample key &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>acid 1 concentration</source>
+        <translation>acid 1 concentration</translation>
+    </message>
+    <message>
+        <source>acid 1 constant</source>
+        <translation>acid 1 constant</translation>
+    </message>
+    <message>
+        <source>acid 2 concentration</source>
+        <translation>acid 2 concentration</translation>
+    </message>
+    <message>
+        <source>acid 2 constant</source>
+        <translation>acid 2 constant</translation>
+    </message>
+    <message>
+        <source>acid 3 concentration</source>
+        <translation>acid 3 concentration</translation>
+    </message>
+    <message>
+        <source>acid 3 constant</source>
+        <translation>acid 3 constant</translation>
+    </message>
+    <message>
+        <source>diprotic concentration</source>
+        <translation>diprotic concentration</translation>
+    </message>
+    <message>
+        <source>diprotic K1</source>
+        <translation>diprotic K1</translation>
+    </message>
+    <message>
+        <source>diprotic K2</source>
+        <translation>diprotic K2</translation>
+    </message>
+    <message>
+        <source>Sample key is empty</source>
+        <translation>Sample key is empty</translation>
+    </message>
+    <message>
+        <source>unknown system letter &quot;%1&quot; (expected A to E)</source>
+        <translation>unknown system letter &quot;%1&quot; (expected A to E)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at position %2 is not a hex digit</source>
+        <translation>&quot;%1&quot; at position %2 is not a hex digit</translation>
+    </message>
+    <message>
+        <source>a key of system %1 has %2 to %3 hex digits after the letter, this one has %4</source>
+        <translation>a key of system %1 has %2 to %3 hex digits after the letter, this one has %4</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>Sample key of system %1: the %2 field is %3, but the program writes only %4 there: not a key of this program</source>
+        <translation>Sample key of system %1: the %2 field is %3, but the program writes only %4 there: not a key of this program</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>Sample key of system %1: the fields of the absent components are not values the export writes: not a key of this program</source>
+        <translation>Sample key of system %1: the fields of the absent components are not values the export writes: not a key of this program</translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,197 @@
     </message>
 </context>
 <context>
+    <name>ExportFileReader</name>
+    <message>
+        <source>carriage return without line feed in column %1 (not an export file&apos;s line end)</source>
+        <translation>retorno de carro sin salto de línea en la columna %1 (no es un fin de línea de un archivo de exportación)</translation>
+    </message>
+    <message>
+        <source>NUL byte in column %1: the file is damaged or not text</source>
+        <translation>byte NUL en la columna %1: el archivo está dañado o no es texto</translation>
+    </message>
+    <message>
+        <source>byte 0x%1 in column %2 is not plain ASCII text: the file is damaged or was not written by the simulator</source>
+        <translation>el byte 0x%1 de la columna %2 no es texto ASCII simple: el archivo está dañado o no lo escribió el simulador</translation>
+    </message>
+    <message>
+        <source>the sample key is missing (the first line is empty)</source>
+        <translation>falta la clave de muestra (la primera línea está vacía)</translation>
+    </message>
+    <message>
+        <source>expected &quot;%1&quot; and %2, found %3</source>
+        <translation>se esperaba «%1» y %2, se encontró %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a number</source>
+        <translation>%1 %2 no es un número</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 is outside the simulator&apos;s range, %4 to %5 %3</source>
+        <translation>%1 %2 %3 está fuera del rango del simulador, de %4 a %5 %3</translation>
+    </message>
+    <message>
+        <source>expected the column header &quot;%1%2&quot;, found %3</source>
+        <translation>se esperaba el encabezado de columnas «%1%2», se encontró %3</translation>
+    </message>
+    <message>
+        <source>expected a volume and a pH, found %1</source>
+        <translation>se esperaba un volumen y un pH, se encontró %1</translation>
+    </message>
+    <message>
+        <source>the volume %1 is not a number</source>
+        <translation>el volumen %1 no es un número</translation>
+    </message>
+    <message>
+        <source>the pH %1 is not a number</source>
+        <translation>el pH %1 no es un número</translation>
+    </message>
+    <message>
+        <source>the volume %1 L is outside the burette&apos;s 0 to %2 L</source>
+        <translation>el volumen %1 L está fuera de los 0 a %2 L de la bureta</translation>
+    </message>
+    <message>
+        <source>the volume %1 L is less than the %2 L of the line before (the log only grows)</source>
+        <translation>el volumen %1 L es menor que los %2 L de la línea anterior (el registro solo crece)</translation>
+    </message>
+    <message>
+        <source>the pH %1 is outside 0 to %2</source>
+        <translation>el pH %1 está fuera de 0 a %2</translation>
+    </message>
+    <message>
+        <source>the file has %1 bytes, more than the %2 an export file can have: not an export file</source>
+        <translation>el archivo tiene %1 bytes, más que los %2 que puede tener un archivo de exportación: no es un archivo de exportación</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>the line has %1 characters, more than the %2 any line of an export file has</source>
+        <translation>la línea tiene %1 caracteres, más que los %2 de cualquier línea de un archivo de exportación</translation>
+    </message>
+    <message>
+        <source>the line has no line end: the file is truncated</source>
+        <translation>la línea no tiene fin de línea: el archivo está truncado</translation>
+    </message>
+    <message>
+        <source>empty line between the data lines</source>
+        <translation>línea vacía entre las líneas de datos</translation>
+    </message>
+    <message>
+        <source>more than %1 data lines: no titration logs more than %1 points</source>
+        <translation>más de %1 líneas de datos: ninguna titulación registra más de %1 puntos</translation>
+    </message>
+    <message>
+        <source>the sample key</source>
+        <translation>la clave de muestra</translation>
+    </message>
+    <message>
+        <source>the titrant normality</source>
+        <translation>la normalidad del titulante</translation>
+    </message>
+    <message>
+        <source>the sample volume</source>
+        <translation>el volumen de muestra</translation>
+    </message>
+    <message>
+        <source>the column header</source>
+        <translation>el encabezado de columnas</translation>
+    </message>
+    <message>
+        <source>the file ends before %1: it is truncated</source>
+        <translation>el archivo termina antes de que aparezca %1: está truncado</translation>
+    </message>
+    <message>
+        <source>an export file</source>
+        <translation>un archivo de exportación</translation>
+    </message>
+    <message>
+        <source>the sample volume in litres</source>
+        <translation>el volumen de muestra en litros</translation>
+    </message>
+    <message>
+        <source>a PNG picture</source>
+        <translation>una imagen PNG</translation>
+    </message>
+    <message>
+        <source>a JPEG picture</source>
+        <translation>una imagen JPEG</translation>
+    </message>
+    <message>
+        <source>a GIF picture</source>
+        <translation>una imagen GIF</translation>
+    </message>
+    <message>
+        <source>a PDF document</source>
+        <translation>un documento PDF</translation>
+    </message>
+    <message>
+        <source>a ZIP archive or an office document</source>
+        <translation>un archivo ZIP o un documento de oficina</translation>
+    </message>
+    <message>
+        <source>UTF-16 text</source>
+        <translation>texto UTF-16</translation>
+    </message>
+    <message>
+        <source>a WebP picture</source>
+        <translation>una imagen WebP</translation>
+    </message>
+    <message>
+        <source>binary data</source>
+        <translation>datos binarios</translation>
+    </message>
+    <message>
+        <source>a CSV table</source>
+        <translation>una tabla CSV</translation>
+    </message>
+    <message>
+        <source>text whose first line is not a sample key</source>
+        <translation>texto cuya primera línea no es una clave de muestra</translation>
+    </message>
+    <message>
+        <source>is %1, not an export file</source>
+        <translation>es %1, no un archivo de exportación</translation>
+    </message>
+    <message>
+        <source>no such file (%1 exists: give the name with .dat)</source>
+        <translation>no existe el archivo (%1 existe: dé el nombre con .dat)</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>no existe el archivo</translation>
+    </message>
+    <message>
+        <source>is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>is a folder, not %1</source>
+        <translation>es una carpeta, no %1</translation>
+    </message>
+    <message>
+        <source>is not a regular file (a device, pipe or socket)</source>
+        <translation>no es un archivo normal (un dispositivo, una tubería o un socket)</translation>
+    </message>
+    <message>
+        <source>the file has %1 bytes, more than the %2 it can have</source>
+        <translation>el archivo tiene %1 bytes, más que los %2 que puede tener</translation>
+    </message>
+    <message>
+        <source>the file has %1 bytes, more than the %2 %3 can have: not %3</source>
+        <translation>el archivo tiene %1 bytes, más que los %2 que puede tener %3: no es %3</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>no se puede abrir: %1</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+</context>
+<context>
     <name>ExportWriter</name>
     <message>
         <source>Could not save: %1</source>
@@ -72,6 +263,61 @@
     <message>
         <source>the folder contains a NUL character</source>
         <translation>la carpeta contiene un carácter NUL</translation>
+    </message>
+    <message>
+        <source> (written in place: the file is incomplete)</source>
+        <translation> (escrito en el mismo lugar: el archivo está incompleto)</translation>
+    </message>
+    <message>
+        <source>the program was asked to end</source>
+        <translation>se pidió al programa que terminara</translation>
+    </message>
+</context>
+<context>
+    <name>KeyPlot</name>
+    <message>
+        <source>Titrant added (mL)</source>
+        <translation>Titulante añadido (mL)</translation>
+    </message>
+    <message>
+        <source>%1 — System %2: %3</source>
+        <translation>%1 — Sistema %2: %3</translation>
+    </message>
+    <message>
+        <source>Key %1   ·   titrant %2 N   ·   sample %3 mL</source>
+        <translation>Clave %1   ·   titulante %2 N   ·   muestra %3 mL</translation>
+    </message>
+    <message>
+        <source>, %1 suspect</source>
+        <translation>, sospechosos: %1</translation>
+    </message>
+    <message>
+        <source> (beyond the 20 mL burette) →</source>
+        <translation> (más allá de la bureta de 20 mL) →</translation>
+    </message>
+    <message>
+        <source>true curve</source>
+        <translation>curva verdadera</translation>
+    </message>
+    <message>
+        <source>after the export</source>
+        <translation>tras la exportación</translation>
+    </message>
+    <message>
+        <source>student&apos;s points</source>
+        <translation>puntos del alumno</translation>
+    </message>
+    <message>
+        <source>suspect points</source>
+        <translation>puntos sospechosos</translation>
+    </message>
+    <message>
+        <source>equivalence volume</source>
+        <translation>volumen de equivalencia</translation>
+    </message>
+    <message>
+        <source>   ·   %1 logged points</source>
+        <translation>   ·   %1 puntos registrados</translation>
     </message>
 </context>
 <context>
@@ -192,6 +438,10 @@
         <source>, after the export </source>
         <translation>, tras la exportación </translation>
     </message>
+    <message>
+        <source>pH %1 to %2</source>
+        <translation>pH %1 a %2</translation>
+    </message>
 </context>
 <context>
     <name>KeyTool</name>
@@ -203,12 +453,399 @@
         <source>the bare key %1 needs --normality N and --volume-ml V for a curve or plot</source>
         <translation>la clave sola %1 necesita --normality N y --volume-ml V para una curva o un gráfico</translation>
     </message>
+    <message>
+        <source>this is an answer key (drevant-key --csv), not an answer sheet</source>
+        <translation>esto es una clave de respuestas (drevant-key --csv), no una hoja de respuestas</translation>
+    </message>
+    <message>
+        <source>this is a grades file (drevant-key --grade), not an answer sheet</source>
+        <translation>esto es un archivo de notas (drevant-key --grade), no una hoja de respuestas</translation>
+    </message>
+    <message>
+        <source>this is a class summary (drevant-key --grade --summary), not an answer sheet</source>
+        <translation>esto es un resumen de la clase (drevant-key --grade --summary), no una hoja de respuestas</translation>
+    </message>
+    <message>
+        <source>this is a titration curve (drevant-key --curve), not an answer sheet</source>
+        <translation>esto es una curva de titulación (drevant-key --curve), no una hoja de respuestas</translation>
+    </message>
+    <message>
+        <source>this is a picture, not an answer sheet</source>
+        <translation>esto es una imagen, no una hoja de respuestas</translation>
+    </message>
+    <message>
+        <source>this is an export file of a titration, not an answer sheet</source>
+        <translation>esto es un archivo de exportación de una titulación, no una hoja de respuestas</translation>
+    </message>
+    <message>
+        <source>not an answer sheet: its first line is not the header that drevant-key --answer-sheet writes</source>
+        <translation>no es una hoja de respuestas: su primera línea no es el encabezado que escribe drevant-key --answer-sheet</translation>
+    </message>
+    <message>
+        <source>the sheet has more than %1 bytes: not an answer sheet</source>
+        <translation>la hoja tiene más de %1 bytes: no es una hoja de respuestas</translation>
+    </message>
+    <message>
+        <source>the sheet is empty</source>
+        <translation>la hoja está vacía</translation>
+    </message>
+    <message>
+        <source>the sheet has more than %1 rows; split it into classes</source>
+        <translation>la hoja tiene más de %1 filas; divídala por clases</translation>
+    </message>
+    <message>
+        <source>%1; not graded</source>
+        <translation>%1; sin calificar</translation>
+    </message>
+    <message>
+        <source>a quote opened on this line is never closed</source>
+        <translation>unas comillas abiertas en esta línea no se cierran nunca</translation>
+    </message>
+    <message>
+        <source>%1 cells, the header has %2</source>
+        <translation>%1 celdas, el encabezado tiene %2</translation>
+    </message>
+    <message>
+        <source>the row has answers but no file name</source>
+        <translation>la fila tiene respuestas pero no nombre de archivo</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together</source>
+        <translation>%1 y %2 no se pueden usar juntos</translation>
+    </message>
+    <message>
+        <source>%1 needs a file or folder name</source>
+        <translation>%1 necesita un nombre de archivo o de carpeta</translation>
+    </message>
+    <message>
+        <source>%1 draws no plots</source>
+        <translation>%1 no dibuja gráficos</translation>
+    </message>
+    <message>
+        <source>%1 needs a value, not the option %2</source>
+        <translation>%1 necesita un valor, no la opción %2</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 no admite valor</translation>
+    </message>
+    <message>
+        <source>%1 given twice</source>
+        <translation>%1 dado dos veces</translation>
+    </message>
+    <message>
+        <source>--summary goes with --grade</source>
+        <translation>--summary va con --grade</translation>
+    </message>
+    <message>
+        <source>--normality needs a number from %1 to %2 N</source>
+        <translation>--normality necesita un número de %1 a %2 N</translation>
+    </message>
+    <message>
+        <source>--volume-ml needs a number from %1 to %2 mL</source>
+        <translation>--volume-ml necesita un número de %1 a %2 mL</translation>
+    </message>
+    <message>
+        <source>--tolerance-conc needs a percentage from 0 to 100</source>
+        <translation>--tolerance-conc necesita un porcentaje de 0 a 100</translation>
+    </message>
+    <message>
+        <source>--tolerance-pka needs a number from 0 to 14</source>
+        <translation>--tolerance-pka necesita un número de 0 a 14</translation>
+    </message>
+    <message>
+        <source>--grade needs the answer sheet&apos;s name</source>
+        <translation>--grade necesita el nombre de la hoja de respuestas</translation>
+    </message>
+    <message>
+        <source>--grade reads the files its sheet names; give no other files</source>
+        <translation>--grade lee los archivos que nombra su hoja; no dé otros archivos</translation>
+    </message>
+    <message>
+        <source>the tolerances go with --grade</source>
+        <translation>las tolerancias van con --grade</translation>
+    </message>
+    <message>
+        <source>no export file or sample key given</source>
+        <translation>no se dio ningún archivo de exportación ni clave de muestra</translation>
+    </message>
+    <message>
+        <source>--normality and --volume-ml go together</source>
+        <translation>--normality y --volume-ml van juntos</translation>
+    </message>
+    <message>
+        <source>Usage: drevant-key [OPTIONS] FILE|KEY...
+       drevant-key --answer-sheet FILE... &gt; answers.csv
+       drevant-key --grade answers.csv &gt; grades.csv
+The answer key of Drevant export files: the sample each file&apos;s first line encodes,
+the titrant and sample volume it was titrated with, the equivalence volumes, and
+whether the student&apos;s points fit the sample.
+
+  --csv               one spreadsheet row per input, with a header row
+  --curve             the true titration curve as CSV: titrant mL and pH,
+                      0 to 20 mL in 0.1 mL steps
+  --plot FILE.png     draw the student&apos;s points over the true curve (one input)
+  --plot-dir DIR      draw one plot per input into DIR (DIR/&lt;name&gt;.png)
+  --normality N       titrant normality for bare keys (0.001 to 0.5)
+  --volume-ml V       sample volume in mL for bare keys (1 to 1000)
+  --answer-sheet      an empty answer sheet (CSV) for the files, for the students
+  --grade SHEET       grade a filled answer sheet against the files it names
+  --summary           with --grade: one row per student (name, file, items right,
+                      items, percent) instead of one per item
+  --tolerance-conc P  concentrations within P percent count as right (default 5)
+  --tolerance-pka D   pKa values within D count as right (default 0.2)
+  --comma             CSV with &quot;,&quot; between cells and &quot;.&quot; in numbers
+  --semicolon         CSV with &quot;;&quot; between cells and &quot;,&quot; in numbers
+                      (default: as this computer&apos;s locale writes decimals)
+  -h, --help          show this help
+      --version       show the version
+
+An argument that is not an existing file and has no &quot;/&quot; or &quot;.&quot; is read as a key.
+Names in an answer sheet are relative to the sheet&apos;s folder.
+Exit status: 0 all inputs read, 1 some could not be read or written, 2 usage error.
+</source>
+        <translation>Uso: drevant-key [OPCIONES] ARCHIVO|CLAVE...
+     drevant-key --answer-sheet ARCHIVO... &gt; answers.csv
+     drevant-key --grade answers.csv &gt; grades.csv
+La clave de respuestas de los archivos de exportación de Drevant: la muestra que
+codifica la primera línea de cada archivo, el titulante y el volumen de muestra de
+la titulación, los volúmenes de equivalencia y si los puntos del alumno
+concuerdan con la muestra.
+
+  --csv               una fila de hoja de cálculo por entrada, con una fila de
+                      encabezado
+  --curve             la curva de titulación verdadera en CSV: mL de titulante y
+                      pH, de 0 a 20 mL en pasos de 0,1 mL
+  --plot ARCHIVO.png  dibujar los puntos del alumno sobre la curva verdadera
+                      (una entrada)
+  --plot-dir CARPETA  dibujar un gráfico por entrada en CARPETA
+                      (CARPETA/&lt;nombre&gt;.png)
+  --normality N       normalidad del titulante para claves solas (0,001 a 0,5)
+  --volume-ml V       volumen de muestra en mL para claves solas (1 a 1000)
+  --answer-sheet      una hoja de respuestas vacía (CSV) de los archivos, para
+                      los alumnos
+  --grade HOJA        calificar una hoja de respuestas rellena con los archivos
+                      que nombra
+  --summary           con --grade: una fila por alumno (nombre, archivo,
+                      respuestas correctas, respuestas, porcentaje) en vez de
+                      una por respuesta
+  --tolerance-conc P  las concentraciones dentro de un P por ciento cuentan como
+                      correctas (5 por defecto)
+  --tolerance-pka D   los pKa dentro de D cuentan como correctos (0,2 por defecto)
+  --comma             CSV con «,» entre celdas y «.» en los números
+  --semicolon         CSV con «;» entre celdas y «,» en los números
+                      (por defecto: como escribe los decimales la configuración
+                      regional de este equipo)
+  -h, --help          mostrar esta ayuda
+      --version       mostrar la versión
+
+Un argumento que no es un archivo existente y no tiene «/» ni «.» se lee como una
+clave. Los nombres de una hoja de respuestas son relativos a su carpeta.
+Estado de salida: 0 todas las entradas leídas, 1 algunas no se pudieron leer o
+escribir, 2 error de uso.
+</translation>
+    </message>
+    <message>
+        <source> (%1 %)</source>
+        <translation> (%1 %)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>the sheet names no files</source>
+        <translation>la hoja no nombra ningún archivo</translation>
+    </message>
+    <message>
+        <source>%1: %2; not graded</source>
+        <translation>%1: %2; sin calificar</translation>
+    </message>
+    <message>
+        <source>%1: the same file as line %2; not graded</source>
+        <translation>%1: el mismo archivo que en la línea %2; sin calificar</translation>
+    </message>
+    <message>
+        <source>standard output is closed</source>
+        <translation>la salida estándar está cerrada</translation>
+    </message>
+    <message>
+        <source>Try &apos;drevant-key --help&apos;.</source>
+        <translation>Pruebe &apos;drevant-key --help&apos;.</translation>
+    </message>
+    <message>
+        <source>the output could not be written</source>
+        <translation>no se pudo escribir la salida</translation>
+    </message>
+    <message>
+        <source>a plot is written only to a name ending in .png</source>
+        <translation>un gráfico solo se escribe con un nombre que termine en .png</translation>
+    </message>
+    <message>
+        <source>is one of the input files: no plot is written over it</source>
+        <translation>es uno de los archivos de entrada: no se escribe ningún gráfico encima</translation>
+    </message>
+    <message>
+        <source>cannot draw the plot: no graphical application object</source>
+        <translation>no se puede dibujar el gráfico: no hay objeto de aplicación gráfica</translation>
+    </message>
+    <message>
+        <source>cannot draw the plot: the titrant normality and sample volume are not known</source>
+        <translation>no se puede dibujar el gráfico: no se conocen la normalidad del titulante ni el volumen de muestra</translation>
+    </message>
+    <message>
+        <source>cannot draw the plot: the picture could not be encoded</source>
+        <translation>no se puede dibujar el gráfico: no se pudo codificar la imagen</translation>
+    </message>
+    <message>
+        <source>the plot</source>
+        <translation>el gráfico</translation>
+    </message>
+    <message>
+        <source>is a symbolic link: nothing is written through it</source>
+        <translation>es un enlace simbólico: no se escribe nada a través de él</translation>
+    </message>
+    <message>
+        <source>is a folder, not a file to write</source>
+        <translation>es una carpeta, no un archivo para escribir</translation>
+    </message>
+    <message>
+        <source>is not a regular file (a device, pipe or socket): nothing is written there</source>
+        <translation>no es un archivo normal (un dispositivo, una tubería o un socket): no se escribe nada allí</translation>
+    </message>
+    <message>
+        <source>cannot write %1 %2: %3</source>
+        <translation>no se puede escribir %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>no se puede crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>an absolute name; names in the sheet are relative to its folder</source>
+        <translation>un nombre absoluto; los nombres de la hoja son relativos a su carpeta</translation>
+    </message>
+    <message>
+        <source>leaves the sheet&apos;s folder</source>
+        <translation>sale de la carpeta de la hoja</translation>
+    </message>
+    <message>
+        <source>%1: a link leading out of the sheet&apos;s folder</source>
+        <translation>%1: un enlace que lleva fuera de la carpeta de la hoja</translation>
+    </message>
+    <message>
+        <source>outside the answer sheet&apos;s folder %1; grading reads only files inside it</source>
+        <translation>fuera de la carpeta de la hoja de respuestas %1; la calificación solo lee archivos dentro de ella</translation>
+    </message>
+    <message>
+        <source>--plot draws one input; use --plot-dir DIR for %1 inputs</source>
+        <translation>--plot dibuja una sola entrada; use --plot-dir CARPETA para %1 entradas</translation>
+    </message>
+    <message>
+        <source>graded %1 file: %2 of %3 items ok</source>
+        <translation>%1 archivo calificado: %2 de %3 respuestas correctas</translation>
+    </message>
+    <message>
+        <source>graded %1 files: %2 of %3 items ok</source>
+        <translation>%1 archivos calificados: %2 de %3 respuestas correctas</translation>
+    </message>
+    <message>
+        <source>, %1 file unreadable</source>
+        <translation>, %1 archivo ilegible</translation>
+    </message>
+    <message>
+        <source>, %1 files unreadable</source>
+        <translation>, %1 archivos ilegibles</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>SampleKey</name>
+    <message>
+        <source>Sample key &quot;%1&quot;: %2</source>
+        <translation>Clave de muestra «%1»: %2</translation>
+    </message>
+    <message>
+        <source>acid 1 concentration</source>
+        <translation>concentración del ácido 1</translation>
+    </message>
+    <message>
+        <source>acid 1 constant</source>
+        <translation>constante del ácido 1</translation>
+    </message>
+    <message>
+        <source>acid 2 concentration</source>
+        <translation>concentración del ácido 2</translation>
+    </message>
+    <message>
+        <source>acid 2 constant</source>
+        <translation>constante del ácido 2</translation>
+    </message>
+    <message>
+        <source>acid 3 concentration</source>
+        <translation>concentración del ácido 3</translation>
+    </message>
+    <message>
+        <source>acid 3 constant</source>
+        <translation>constante del ácido 3</translation>
+    </message>
+    <message>
+        <source>diprotic concentration</source>
+        <translation>concentración del ácido diprótico</translation>
+    </message>
+    <message>
+        <source>diprotic K1</source>
+        <translation>K1 del ácido diprótico</translation>
+    </message>
+    <message>
+        <source>diprotic K2</source>
+        <translation>K2 del ácido diprótico</translation>
+    </message>
+    <message>
+        <source>Sample key is empty</source>
+        <translation>La clave de muestra está vacía</translation>
+    </message>
+    <message>
+        <source>unknown system letter &quot;%1&quot; (expected A to E)</source>
+        <translation>letra de sistema desconocida «%1» (se esperaba de A a E)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at position %2 is not a hex digit</source>
+        <translation>«%1» en la posición %2 no es un dígito hexadecimal</translation>
+    </message>
+    <message>
+        <source>a key of system %1 has %2 to %3 hex digits after the letter, this one has %4</source>
+        <translation>una clave del sistema %1 tiene de %2 a %3 dígitos hexadecimales tras la letra, esta tiene %4</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>Sample key of system %1: the %2 field is %3, but the program writes only %4 there: not a key of this program</source>
+        <translation>Clave de muestra del sistema %1: el campo «%2» vale %3, pero el programa solo escribe ahí %4: no es una clave de este programa</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> o </translation>
+    </message>
+    <message>
+        <source>Sample key of system %1: the fields of the absent components are not values the export writes: not a key of this program</source>
+        <translation>Clave de muestra del sistema %1: los campos de los componentes ausentes no son valores que escriba la exportación: no es una clave de este programa</translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,197 @@
     </message>
 </context>
 <context>
+    <name>ExportFileReader</name>
+    <message>
+        <source>carriage return without line feed in column %1 (not an export file&apos;s line end)</source>
+        <translation>retorno de carro sem avanço de linha na coluna %1 (não é um fim de linha de arquivo de exportação)</translation>
+    </message>
+    <message>
+        <source>NUL byte in column %1: the file is damaged or not text</source>
+        <translation>byte NUL na coluna %1: o arquivo está danificado ou não é texto</translation>
+    </message>
+    <message>
+        <source>byte 0x%1 in column %2 is not plain ASCII text: the file is damaged or was not written by the simulator</source>
+        <translation>o byte 0x%1 na coluna %2 não é texto ASCII simples: o arquivo está danificado ou não foi gravado pelo simulador</translation>
+    </message>
+    <message>
+        <source>the sample key is missing (the first line is empty)</source>
+        <translation>falta a chave de amostra (a primeira linha está vazia)</translation>
+    </message>
+    <message>
+        <source>expected &quot;%1&quot; and %2, found %3</source>
+        <translation>esperado &quot;%1&quot; e %2, encontrado %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a number</source>
+        <translation>%1 %2 não é um número</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 is outside the simulator&apos;s range, %4 to %5 %3</source>
+        <translation>%1 %2 %3 está fora da faixa do simulador, de %4 a %5 %3</translation>
+    </message>
+    <message>
+        <source>expected the column header &quot;%1%2&quot;, found %3</source>
+        <translation>esperado o cabeçalho de colunas &quot;%1%2&quot;, encontrado %3</translation>
+    </message>
+    <message>
+        <source>expected a volume and a pH, found %1</source>
+        <translation>esperado um volume e um pH, encontrado %1</translation>
+    </message>
+    <message>
+        <source>the volume %1 is not a number</source>
+        <translation>o volume %1 não é um número</translation>
+    </message>
+    <message>
+        <source>the pH %1 is not a number</source>
+        <translation>o pH %1 não é um número</translation>
+    </message>
+    <message>
+        <source>the volume %1 L is outside the burette&apos;s 0 to %2 L</source>
+        <translation>o volume %1 L está fora dos 0 a %2 L da bureta</translation>
+    </message>
+    <message>
+        <source>the volume %1 L is less than the %2 L of the line before (the log only grows)</source>
+        <translation>o volume %1 L é menor que os %2 L da linha anterior (o registro só cresce)</translation>
+    </message>
+    <message>
+        <source>the pH %1 is outside 0 to %2</source>
+        <translation>o pH %1 está fora de 0 a %2</translation>
+    </message>
+    <message>
+        <source>the file has %1 bytes, more than the %2 an export file can have: not an export file</source>
+        <translation>o arquivo tem %1 bytes, mais que os %2 que um arquivo de exportação pode ter: não é um arquivo de exportação</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>o arquivo está vazio</translation>
+    </message>
+    <message>
+        <source>the line has %1 characters, more than the %2 any line of an export file has</source>
+        <translation>a linha tem %1 caracteres, mais que os %2 de qualquer linha de um arquivo de exportação</translation>
+    </message>
+    <message>
+        <source>the line has no line end: the file is truncated</source>
+        <translation>a linha não tem fim de linha: o arquivo está truncado</translation>
+    </message>
+    <message>
+        <source>empty line between the data lines</source>
+        <translation>linha vazia entre as linhas de dados</translation>
+    </message>
+    <message>
+        <source>more than %1 data lines: no titration logs more than %1 points</source>
+        <translation>mais de %1 linhas de dados: nenhuma titulação registra mais de %1 pontos</translation>
+    </message>
+    <message>
+        <source>the sample key</source>
+        <translation>a chave de amostra</translation>
+    </message>
+    <message>
+        <source>the titrant normality</source>
+        <translation>a normalidade do titulante</translation>
+    </message>
+    <message>
+        <source>the sample volume</source>
+        <translation>o volume da amostra</translation>
+    </message>
+    <message>
+        <source>the column header</source>
+        <translation>o cabeçalho de colunas</translation>
+    </message>
+    <message>
+        <source>the file ends before %1: it is truncated</source>
+        <translation>o arquivo termina antes que apareça %1: está truncado</translation>
+    </message>
+    <message>
+        <source>an export file</source>
+        <translation>um arquivo de exportação</translation>
+    </message>
+    <message>
+        <source>the sample volume in litres</source>
+        <translation>o volume da amostra em litros</translation>
+    </message>
+    <message>
+        <source>a PNG picture</source>
+        <translation>uma imagem PNG</translation>
+    </message>
+    <message>
+        <source>a JPEG picture</source>
+        <translation>uma imagem JPEG</translation>
+    </message>
+    <message>
+        <source>a GIF picture</source>
+        <translation>uma imagem GIF</translation>
+    </message>
+    <message>
+        <source>a PDF document</source>
+        <translation>um documento PDF</translation>
+    </message>
+    <message>
+        <source>a ZIP archive or an office document</source>
+        <translation>um arquivo ZIP ou um documento de escritório</translation>
+    </message>
+    <message>
+        <source>UTF-16 text</source>
+        <translation>texto UTF-16</translation>
+    </message>
+    <message>
+        <source>a WebP picture</source>
+        <translation>uma imagem WebP</translation>
+    </message>
+    <message>
+        <source>binary data</source>
+        <translation>dados binários</translation>
+    </message>
+    <message>
+        <source>a CSV table</source>
+        <translation>uma tabela CSV</translation>
+    </message>
+    <message>
+        <source>text whose first line is not a sample key</source>
+        <translation>texto cuja primeira linha não é uma chave de amostra</translation>
+    </message>
+    <message>
+        <source>is %1, not an export file</source>
+        <translation>é %1, não um arquivo de exportação</translation>
+    </message>
+    <message>
+        <source>no such file (%1 exists: give the name with .dat)</source>
+        <translation>arquivo não encontrado (%1 existe: informe o nome com .dat)</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>arquivo não encontrado</translation>
+    </message>
+    <message>
+        <source>is a folder, not a file</source>
+        <translation>é uma pasta, não um arquivo</translation>
+    </message>
+    <message>
+        <source>is a folder, not %1</source>
+        <translation>é uma pasta, não %1</translation>
+    </message>
+    <message>
+        <source>is not a regular file (a device, pipe or socket)</source>
+        <translation>não é um arquivo comum (um dispositivo, pipe ou socket)</translation>
+    </message>
+    <message>
+        <source>the file has %1 bytes, more than the %2 it can have</source>
+        <translation>o arquivo tem %1 bytes, mais que os %2 que pode ter</translation>
+    </message>
+    <message>
+        <source>the file has %1 bytes, more than the %2 %3 can have: not %3</source>
+        <translation>o arquivo tem %1 bytes, mais que os %2 que %3 pode ter: não é %3</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>não é possível abrir: %1</translation>
+    </message>
+    <message>
+        <source>cannot read: %1</source>
+        <translation>não é possível ler: %1</translation>
+    </message>
+</context>
+<context>
     <name>ExportWriter</name>
     <message>
         <source>Could not save: %1</source>
@@ -72,6 +263,61 @@
     <message>
         <source>the folder contains a NUL character</source>
         <translation>a pasta contém um caractere NUL</translation>
+    </message>
+    <message>
+        <source> (written in place: the file is incomplete)</source>
+        <translation> (gravado no próprio lugar: o arquivo está incompleto)</translation>
+    </message>
+    <message>
+        <source>the program was asked to end</source>
+        <translation>foi pedido ao programa que encerrasse</translation>
+    </message>
+</context>
+<context>
+    <name>KeyPlot</name>
+    <message>
+        <source>Titrant added (mL)</source>
+        <translation>Titulante adicionado (mL)</translation>
+    </message>
+    <message>
+        <source>%1 — System %2: %3</source>
+        <translation>%1 — Sistema %2: %3</translation>
+    </message>
+    <message>
+        <source>Key %1   ·   titrant %2 N   ·   sample %3 mL</source>
+        <translation>Chave %1   ·   titulante %2 N   ·   amostra %3 mL</translation>
+    </message>
+    <message>
+        <source>, %1 suspect</source>
+        <translation>, suspeitos: %1</translation>
+    </message>
+    <message>
+        <source> (beyond the 20 mL burette) →</source>
+        <translation> (além da bureta de 20 mL) →</translation>
+    </message>
+    <message>
+        <source>true curve</source>
+        <translation>curva verdadeira</translation>
+    </message>
+    <message>
+        <source>after the export</source>
+        <translation>após a exportação</translation>
+    </message>
+    <message>
+        <source>student&apos;s points</source>
+        <translation>pontos do aluno</translation>
+    </message>
+    <message>
+        <source>suspect points</source>
+        <translation>pontos suspeitos</translation>
+    </message>
+    <message>
+        <source>equivalence volume</source>
+        <translation>volume de equivalência</translation>
+    </message>
+    <message>
+        <source>   ·   %1 logged points</source>
+        <translation>   ·   %1 pontos registrados</translation>
     </message>
 </context>
 <context>
@@ -192,6 +438,10 @@
         <source>, after the export </source>
         <translation>, após a exportação </translation>
     </message>
+    <message>
+        <source>pH %1 to %2</source>
+        <translation>pH %1 a %2</translation>
+    </message>
 </context>
 <context>
     <name>KeyTool</name>
@@ -203,12 +453,396 @@
         <source>the bare key %1 needs --normality N and --volume-ml V for a curve or plot</source>
         <translation>a chave isolada %1 precisa de --normality N e --volume-ml V para uma curva ou um gráfico</translation>
     </message>
+    <message>
+        <source>this is an answer key (drevant-key --csv), not an answer sheet</source>
+        <translation>isto é um gabarito (drevant-key --csv), não uma folha de respostas</translation>
+    </message>
+    <message>
+        <source>this is a grades file (drevant-key --grade), not an answer sheet</source>
+        <translation>isto é um arquivo de notas (drevant-key --grade), não uma folha de respostas</translation>
+    </message>
+    <message>
+        <source>this is a class summary (drevant-key --grade --summary), not an answer sheet</source>
+        <translation>isto é um resumo da turma (drevant-key --grade --summary), não uma folha de respostas</translation>
+    </message>
+    <message>
+        <source>this is a titration curve (drevant-key --curve), not an answer sheet</source>
+        <translation>isto é uma curva de titulação (drevant-key --curve), não uma folha de respostas</translation>
+    </message>
+    <message>
+        <source>this is a picture, not an answer sheet</source>
+        <translation>isto é uma imagem, não uma folha de respostas</translation>
+    </message>
+    <message>
+        <source>this is an export file of a titration, not an answer sheet</source>
+        <translation>isto é um arquivo de exportação de uma titulação, não uma folha de respostas</translation>
+    </message>
+    <message>
+        <source>not an answer sheet: its first line is not the header that drevant-key --answer-sheet writes</source>
+        <translation>não é uma folha de respostas: a primeira linha não é o cabeçalho que drevant-key --answer-sheet grava</translation>
+    </message>
+    <message>
+        <source>the sheet has more than %1 bytes: not an answer sheet</source>
+        <translation>a folha tem mais de %1 bytes: não é uma folha de respostas</translation>
+    </message>
+    <message>
+        <source>the sheet is empty</source>
+        <translation>a folha está vazia</translation>
+    </message>
+    <message>
+        <source>the sheet has more than %1 rows; split it into classes</source>
+        <translation>a folha tem mais de %1 linhas; divida-a por turmas</translation>
+    </message>
+    <message>
+        <source>%1; not graded</source>
+        <translation>%1; não corrigido</translation>
+    </message>
+    <message>
+        <source>a quote opened on this line is never closed</source>
+        <translation>aspas abertas nesta linha nunca são fechadas</translation>
+    </message>
+    <message>
+        <source>%1 cells, the header has %2</source>
+        <translation>%1 células, o cabeçalho tem %2</translation>
+    </message>
+    <message>
+        <source>the row has answers but no file name</source>
+        <translation>a linha tem respostas mas nenhum nome de arquivo</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together</source>
+        <translation>%1 e %2 não podem ser usados juntos</translation>
+    </message>
+    <message>
+        <source>%1 needs a file or folder name</source>
+        <translation>%1 precisa de um nome de arquivo ou de pasta</translation>
+    </message>
+    <message>
+        <source>%1 draws no plots</source>
+        <translation>%1 não desenha gráficos</translation>
+    </message>
+    <message>
+        <source>%1 needs a value, not the option %2</source>
+        <translation>%1 precisa de um valor, não da opção %2</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opção desconhecida %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 precisa de um valor</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 não aceita valor</translation>
+    </message>
+    <message>
+        <source>%1 given twice</source>
+        <translation>%1 informado duas vezes</translation>
+    </message>
+    <message>
+        <source>--summary goes with --grade</source>
+        <translation>--summary acompanha --grade</translation>
+    </message>
+    <message>
+        <source>--normality needs a number from %1 to %2 N</source>
+        <translation>--normality precisa de um número de %1 a %2 N</translation>
+    </message>
+    <message>
+        <source>--volume-ml needs a number from %1 to %2 mL</source>
+        <translation>--volume-ml precisa de um número de %1 a %2 mL</translation>
+    </message>
+    <message>
+        <source>--tolerance-conc needs a percentage from 0 to 100</source>
+        <translation>--tolerance-conc precisa de uma porcentagem de 0 a 100</translation>
+    </message>
+    <message>
+        <source>--tolerance-pka needs a number from 0 to 14</source>
+        <translation>--tolerance-pka precisa de um número de 0 a 14</translation>
+    </message>
+    <message>
+        <source>--grade needs the answer sheet&apos;s name</source>
+        <translation>--grade precisa do nome da folha de respostas</translation>
+    </message>
+    <message>
+        <source>--grade reads the files its sheet names; give no other files</source>
+        <translation>--grade lê os arquivos que sua folha nomeia; não informe outros arquivos</translation>
+    </message>
+    <message>
+        <source>the tolerances go with --grade</source>
+        <translation>as tolerâncias acompanham --grade</translation>
+    </message>
+    <message>
+        <source>no export file or sample key given</source>
+        <translation>nenhum arquivo de exportação ou chave de amostra informado</translation>
+    </message>
+    <message>
+        <source>--normality and --volume-ml go together</source>
+        <translation>--normality e --volume-ml andam juntos</translation>
+    </message>
+    <message>
+        <source>Usage: drevant-key [OPTIONS] FILE|KEY...
+       drevant-key --answer-sheet FILE... &gt; answers.csv
+       drevant-key --grade answers.csv &gt; grades.csv
+The answer key of Drevant export files: the sample each file&apos;s first line encodes,
+the titrant and sample volume it was titrated with, the equivalence volumes, and
+whether the student&apos;s points fit the sample.
+
+  --csv               one spreadsheet row per input, with a header row
+  --curve             the true titration curve as CSV: titrant mL and pH,
+                      0 to 20 mL in 0.1 mL steps
+  --plot FILE.png     draw the student&apos;s points over the true curve (one input)
+  --plot-dir DIR      draw one plot per input into DIR (DIR/&lt;name&gt;.png)
+  --normality N       titrant normality for bare keys (0.001 to 0.5)
+  --volume-ml V       sample volume in mL for bare keys (1 to 1000)
+  --answer-sheet      an empty answer sheet (CSV) for the files, for the students
+  --grade SHEET       grade a filled answer sheet against the files it names
+  --summary           with --grade: one row per student (name, file, items right,
+                      items, percent) instead of one per item
+  --tolerance-conc P  concentrations within P percent count as right (default 5)
+  --tolerance-pka D   pKa values within D count as right (default 0.2)
+  --comma             CSV with &quot;,&quot; between cells and &quot;.&quot; in numbers
+  --semicolon         CSV with &quot;;&quot; between cells and &quot;,&quot; in numbers
+                      (default: as this computer&apos;s locale writes decimals)
+  -h, --help          show this help
+      --version       show the version
+
+An argument that is not an existing file and has no &quot;/&quot; or &quot;.&quot; is read as a key.
+Names in an answer sheet are relative to the sheet&apos;s folder.
+Exit status: 0 all inputs read, 1 some could not be read or written, 2 usage error.
+</source>
+        <translation>Uso: drevant-key [OPÇÕES] ARQUIVO|CHAVE...
+     drevant-key --answer-sheet ARQUIVO... &gt; answers.csv
+     drevant-key --grade answers.csv &gt; grades.csv
+O gabarito dos arquivos de exportação do Drevant: a amostra que a primeira linha
+de cada arquivo codifica, o titulante e o volume da amostra da titulação, os
+volumes de equivalência e se os pontos do aluno condizem com a amostra.
+
+  --csv               uma linha de planilha por entrada, com uma linha de
+                      cabeçalho
+  --curve             a curva de titulação verdadeira em CSV: mL de titulante e
+                      pH, de 0 a 20 mL em passos de 0,1 mL
+  --plot ARQUIVO.png  desenhar os pontos do aluno sobre a curva verdadeira
+                      (uma entrada)
+  --plot-dir PASTA    desenhar um gráfico por entrada em PASTA (PASTA/&lt;nome&gt;.png)
+  --normality N       normalidade do titulante para chaves isoladas (0,001 a 0,5)
+  --volume-ml V       volume da amostra em mL para chaves isoladas (1 a 1000)
+  --answer-sheet      uma folha de respostas vazia (CSV) dos arquivos, para os
+                      alunos
+  --grade FOLHA       corrigir uma folha de respostas preenchida com os arquivos
+                      que ela nomeia
+  --summary           com --grade: uma linha por aluno (nome, arquivo, respostas
+                      certas, respostas, porcentagem) em vez de uma por resposta
+  --tolerance-conc P  concentrações dentro de P por cento contam como certas
+                      (padrão 5)
+  --tolerance-pka D   valores de pKa dentro de D contam como certos (padrão 0,2)
+  --comma             CSV com &quot;,&quot; entre as células e &quot;.&quot; nos números
+  --semicolon         CSV com &quot;;&quot; entre as células e &quot;,&quot; nos números
+                      (padrão: como a configuração regional deste computador
+                      escreve decimais)
+  -h, --help          mostrar esta ajuda
+      --version       mostrar a versão
+
+Um argumento que não é um arquivo existente e não tem &quot;/&quot; nem &quot;.&quot; é lido como uma
+chave. Os nomes de uma folha de respostas são relativos à pasta dela.
+Status de saída: 0 todas as entradas lidas, 1 algumas não puderam ser lidas ou
+gravadas, 2 erro de uso.
+</translation>
+    </message>
+    <message>
+        <source> (%1 %)</source>
+        <translation> (%1 %)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linha %1: %2</translation>
+    </message>
+    <message>
+        <source>the sheet names no files</source>
+        <translation>a folha não nomeia nenhum arquivo</translation>
+    </message>
+    <message>
+        <source>%1: %2; not graded</source>
+        <translation>%1: %2; não corrigido</translation>
+    </message>
+    <message>
+        <source>%1: the same file as line %2; not graded</source>
+        <translation>%1: o mesmo arquivo da linha %2; não corrigido</translation>
+    </message>
+    <message>
+        <source>standard output is closed</source>
+        <translation>a saída padrão está fechada</translation>
+    </message>
+    <message>
+        <source>Try &apos;drevant-key --help&apos;.</source>
+        <translation>Experimente &apos;drevant-key --help&apos;.</translation>
+    </message>
+    <message>
+        <source>the output could not be written</source>
+        <translation>não foi possível gravar a saída</translation>
+    </message>
+    <message>
+        <source>a plot is written only to a name ending in .png</source>
+        <translation>um gráfico só é gravado com um nome terminado em .png</translation>
+    </message>
+    <message>
+        <source>is one of the input files: no plot is written over it</source>
+        <translation>é um dos arquivos de entrada: nenhum gráfico é gravado por cima dele</translation>
+    </message>
+    <message>
+        <source>cannot draw the plot: no graphical application object</source>
+        <translation>não é possível desenhar o gráfico: não há objeto de aplicação gráfica</translation>
+    </message>
+    <message>
+        <source>cannot draw the plot: the titrant normality and sample volume are not known</source>
+        <translation>não é possível desenhar o gráfico: a normalidade do titulante e o volume da amostra não são conhecidos</translation>
+    </message>
+    <message>
+        <source>cannot draw the plot: the picture could not be encoded</source>
+        <translation>não é possível desenhar o gráfico: a imagem não pôde ser codificada</translation>
+    </message>
+    <message>
+        <source>the plot</source>
+        <translation>o gráfico</translation>
+    </message>
+    <message>
+        <source>is a symbolic link: nothing is written through it</source>
+        <translation>é um link simbólico: nada é gravado através dele</translation>
+    </message>
+    <message>
+        <source>is a folder, not a file to write</source>
+        <translation>é uma pasta, não um arquivo para gravar</translation>
+    </message>
+    <message>
+        <source>is not a regular file (a device, pipe or socket): nothing is written there</source>
+        <translation>não é um arquivo comum (um dispositivo, pipe ou socket): nada é gravado ali</translation>
+    </message>
+    <message>
+        <source>cannot write %1 %2: %3</source>
+        <translation>não é possível gravar %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>não é possível criar a pasta %1: %2</translation>
+    </message>
+    <message>
+        <source>an absolute name; names in the sheet are relative to its folder</source>
+        <translation>um nome absoluto; os nomes da folha são relativos à pasta dela</translation>
+    </message>
+    <message>
+        <source>leaves the sheet&apos;s folder</source>
+        <translation>sai da pasta da folha</translation>
+    </message>
+    <message>
+        <source>%1: a link leading out of the sheet&apos;s folder</source>
+        <translation>%1: um link que leva para fora da pasta da folha</translation>
+    </message>
+    <message>
+        <source>outside the answer sheet&apos;s folder %1; grading reads only files inside it</source>
+        <translation>fora da pasta da folha de respostas %1; a correção só lê arquivos dentro dela</translation>
+    </message>
+    <message>
+        <source>--plot draws one input; use --plot-dir DIR for %1 inputs</source>
+        <translation>--plot desenha uma só entrada; use --plot-dir PASTA para %1 entradas</translation>
+    </message>
+    <message>
+        <source>graded %1 file: %2 of %3 items ok</source>
+        <translation>%1 arquivo corrigido: %2 de %3 respostas certas</translation>
+    </message>
+    <message>
+        <source>graded %1 files: %2 of %3 items ok</source>
+        <translation>%1 arquivos corrigidos: %2 de %3 respostas certas</translation>
+    </message>
+    <message>
+        <source>, %1 file unreadable</source>
+        <translation>, %1 arquivo ilegível</translation>
+    </message>
+    <message>
+        <source>, %1 files unreadable</source>
+        <translation>, %1 arquivos ilegíveis</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>SampleKey</name>
+    <message>
+        <source>Sample key &quot;%1&quot;: %2</source>
+        <translation>Chave de amostra &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>acid 1 concentration</source>
+        <translation>concentração do ácido 1</translation>
+    </message>
+    <message>
+        <source>acid 1 constant</source>
+        <translation>constante do ácido 1</translation>
+    </message>
+    <message>
+        <source>acid 2 concentration</source>
+        <translation>concentração do ácido 2</translation>
+    </message>
+    <message>
+        <source>acid 2 constant</source>
+        <translation>constante do ácido 2</translation>
+    </message>
+    <message>
+        <source>acid 3 concentration</source>
+        <translation>concentração do ácido 3</translation>
+    </message>
+    <message>
+        <source>acid 3 constant</source>
+        <translation>constante do ácido 3</translation>
+    </message>
+    <message>
+        <source>diprotic concentration</source>
+        <translation>concentração do ácido diprótico</translation>
+    </message>
+    <message>
+        <source>diprotic K1</source>
+        <translation>K1 do ácido diprótico</translation>
+    </message>
+    <message>
+        <source>diprotic K2</source>
+        <translation>K2 do ácido diprótico</translation>
+    </message>
+    <message>
+        <source>Sample key is empty</source>
+        <translation>A chave de amostra está vazia</translation>
+    </message>
+    <message>
+        <source>unknown system letter &quot;%1&quot; (expected A to E)</source>
+        <translation>letra de sistema desconhecida &quot;%1&quot; (esperado de A a E)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at position %2 is not a hex digit</source>
+        <translation>&quot;%1&quot; na posição %2 não é um dígito hexadecimal</translation>
+    </message>
+    <message>
+        <source>a key of system %1 has %2 to %3 hex digits after the letter, this one has %4</source>
+        <translation>uma chave do sistema %1 tem de %2 a %3 dígitos hexadecimais após a letra, esta tem %4</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>Sample key of system %1: the %2 field is %3, but the program writes only %4 there: not a key of this program</source>
+        <translation>Chave de amostra do sistema %1: o campo &quot;%2&quot; vale %3, mas o programa só grava ali %4: não é uma chave deste programa</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
+    <message>
+        <source>Sample key of system %1: the fields of the absent components are not values the export writes: not a key of this program</source>
+        <translation>Chave de amostra do sistema %1: os campos dos componentes ausentes não são valores que a exportação grava: não é uma chave deste programa</translation>
     </message>
 </context>
 <context>

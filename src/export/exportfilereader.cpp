@@ -3,6 +3,8 @@
 
 #include "namedfile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -122,15 +124,18 @@ std::optional<QString> lineTextProblem(const QByteArray& line) {
             continue;
         const qsizetype column = i + 1;
         if (c == '\r') {
-            return QStringLiteral("carriage return without line feed in column %1 (not an "
-                                  "export file's line end)")
+            return QCoreApplication::translate("ExportFileReader",
+                                               "carriage return without line feed in column %1 "
+                                               "(not an export file's line end)")
                 .arg(column);
         }
         if (c == 0)
-            return QStringLiteral("NUL byte in column %1: the file is damaged or not text")
+            return QCoreApplication::translate(
+                       "ExportFileReader", "NUL byte in column %1: the file is damaged or not text")
                 .arg(column);
-        return QStringLiteral("byte 0x%1 in column %2 is not plain ASCII text: the file is "
-                              "damaged or was not written by the simulator")
+        return QCoreApplication::translate("ExportFileReader",
+                                           "byte 0x%1 in column %2 is not plain ASCII text: the "
+                                           "file is damaged or was not written by the simulator")
             .arg(static_cast<uint>(c), 2, 16, QLatin1Char('0'))
             .arg(column);
     }
@@ -140,8 +145,8 @@ std::optional<QString> lineTextProblem(const QByteArray& line) {
 LineReading<QString> readKeyLine(const QByteArray& line) {
     const QString key = QString::fromLatin1(trimmed(line));
     if (key.isEmpty())
-        return lineError<QString>(
-            QStringLiteral("the sample key is missing (the first line is empty)"));
+        return lineError<QString>(QCoreApplication::translate(
+            "ExportFileReader", "the sample key is missing (the first line is empty)"));
     return {key, {}};
 }
 
@@ -149,19 +154,22 @@ LineReading<LabelledNumber> readLabelledNumber(const QByteArray& line, const Lab
     const auto value = labelledValue(line, trimmed(QByteArray(kind.label)));
     if (!value) {
         return lineError<LabelledNumber>(
-            QStringLiteral("expected \"%1\" and %2, found %3")
-                .arg(QLatin1String(kind.label), QLatin1String(kind.expected), quoted(line)));
+            QCoreApplication::translate("ExportFileReader", "expected \"%1\" and %2, found %3")
+                .arg(QLatin1String(kind.label),
+                     QCoreApplication::translate("ExportFileReader", kind.expected), quoted(line)));
     }
     const auto n = strictDecimal(*value);
     if (!n) {
         return lineError<LabelledNumber>(
-            QStringLiteral("%1 %2 is not a number").arg(QLatin1String(kind.what), quoted(*value)));
+            QCoreApplication::translate("ExportFileReader", "%1 %2 is not a number")
+                .arg(QCoreApplication::translate("ExportFileReader", kind.what), quoted(*value)));
     }
     if (*n < kind.min || *n > kind.max) {
         return lineError<LabelledNumber>(
-            QStringLiteral("%1 %2 %3 is outside the simulator's range, %4 to %5 %3")
-                .arg(QLatin1String(kind.what), number(*n), QLatin1String(kind.unit),
-                     number(kind.min), number(kind.max)));
+            QCoreApplication::translate("ExportFileReader",
+                                        "%1 %2 %3 is outside the simulator's range, %4 to %5 %3")
+                .arg(QCoreApplication::translate("ExportFileReader", kind.what), number(*n),
+                     QLatin1String(kind.unit), number(kind.min), number(kind.max)));
     }
     return {LabelledNumber{QString::fromLatin1(*value), *n}, {}};
 }
@@ -171,7 +179,8 @@ std::optional<QString> columnHeaderProblem(const QByteArray& line) {
     if (words.size() == 2 && words[0] == trimmed(VolumeColumnHeading) &&
         words[1] == PhColumnHeading)
         return std::nullopt;
-    return QStringLiteral("expected the column header \"%1%2\", found %3")
+    return QCoreApplication::translate("ExportFileReader",
+                                       "expected the column header \"%1%2\", found %3")
         .arg(QLatin1String(VolumeColumnHeading), QLatin1String(PhColumnHeading), quoted(line));
 }
 
@@ -179,44 +188,53 @@ LineReading<ExportPoint> readDataLine(const QByteArray& line, double previousVol
     const auto items = tokens(line);
     if (items.size() != 2) {
         return lineError<ExportPoint>(
-            QStringLiteral("expected a volume and a pH, found %1").arg(quoted(trimmed(line))));
+            QCoreApplication::translate("ExportFileReader", "expected a volume and a pH, found %1")
+                .arg(quoted(trimmed(line))));
     }
     const auto volumeL = strictDecimal(items[0]);
     if (!volumeL) {
         return lineError<ExportPoint>(
-            QStringLiteral("the volume %1 is not a number").arg(quoted(items[0])));
+            QCoreApplication::translate("ExportFileReader", "the volume %1 is not a number")
+                .arg(quoted(items[0])));
     }
     const auto ph = strictDecimal(items[1]);
     if (!ph)
         return lineError<ExportPoint>(
-            QStringLiteral("the pH %1 is not a number").arg(quoted(items[1])));
+            QCoreApplication::translate("ExportFileReader", "the pH %1 is not a number")
+                .arg(quoted(items[1])));
     if (*volumeL < 0 || *volumeL > MaxExportTitrantL + TitrantSlackL) {
         return lineError<ExportPoint>(
-            QStringLiteral("the volume %1 L is outside the burette's 0 to %2 L")
+            QCoreApplication::translate("ExportFileReader",
+                                        "the volume %1 L is outside the burette's 0 to %2 L")
                 .arg(number(*volumeL), number(MaxExportTitrantL)));
     }
     if (*volumeL < previousVolumeL) {
         return lineError<ExportPoint>(
-            QStringLiteral("the volume %1 L is less than the %2 L of the line before (the log "
-                           "only grows)")
+            QCoreApplication::translate("ExportFileReader",
+                                        "the volume %1 L is less than the %2 L of the line "
+                                        "before (the log only grows)")
                 .arg(number(*volumeL), number(previousVolumeL)));
     }
     if (*ph < 0 || *ph > MaxExportPh) {
         return lineError<ExportPoint>(
-            QStringLiteral("the pH %1 is outside 0 to %2").arg(number(*ph), number(MaxExportPh)));
+            QCoreApplication::translate("ExportFileReader", "the pH %1 is outside 0 to %2")
+                .arg(number(*ph), number(MaxExportPh)));
     }
     return {ExportPoint{*volumeL, *ph}, {}};
 }
 
 ExportFileReading parseExportFile(const QByteArray& bytes) {
     if (bytes.size() > MaxExportFileBytes) {
-        return failure(0, QStringLiteral("the file has %1 bytes, more than the %2 an export "
-                                         "file can have: not an export file")
+        return failure(0, QCoreApplication::translate("ExportFileReader",
+                                                      "the file has %1 bytes, more than the %2 "
+                                                      "an export file can have: not an export "
+                                                      "file")
                               .arg(bytes.size())
                               .arg(MaxExportFileBytes));
     }
     if (bytes.isEmpty())
-        return failure(KeyLine, QStringLiteral("the file is empty"));
+        return failure(KeyLine,
+                       QCoreApplication::translate("ExportFileReader", "the file is empty"));
     if (const auto notExport = notAnExportFile(bytes))
         return failure(0, *notExport);
 
@@ -236,17 +254,20 @@ ExportFileReading parseExportFile(const QByteArray& bytes) {
             line.chop(1);
 
         if (line.size() > MaxExportLineLength) {
-            return failure(lineNumber, QStringLiteral("the line has %1 characters, more than "
-                                                      "the %2 any line of an export file has")
-                                           .arg(line.size())
-                                           .arg(MaxExportLineLength));
+            return failure(lineNumber,
+                           QCoreApplication::translate("ExportFileReader",
+                                                       "the line has %1 characters, more than "
+                                                       "the %2 any line of an export file has")
+                               .arg(line.size())
+                               .arg(MaxExportLineLength));
         }
         if (const auto problem = lineTextProblem(line))
             return failure(lineNumber, *problem);
         // Checked after the content, so that a file which is not text at all says so.
         if (newline < 0) {
-            return failure(lineNumber,
-                           QStringLiteral("the line has no line end: the file is truncated"));
+            return failure(lineNumber, QCoreApplication::translate(
+                                           "ExportFileReader",
+                                           "the line has no line end: the file is truncated"));
         }
 
         switch (lineNumber) {
@@ -288,12 +309,15 @@ ExportFileReading parseExportFile(const QByteArray& bytes) {
         }
         if (firstBlankAfterData != 0) {
             return failure(firstBlankAfterData,
-                           QStringLiteral("empty line between the data lines"));
+                           QCoreApplication::translate("ExportFileReader",
+                                                       "empty line between the data lines"));
         }
         if (static_cast<int>(contents.points.size()) >= MaxExportDataLines) {
-            return failure(lineNumber, QStringLiteral("more than %1 data lines: no titration "
-                                                      "logs more than %1 points")
-                                           .arg(MaxExportDataLines));
+            return failure(lineNumber,
+                           QCoreApplication::translate("ExportFileReader",
+                                                       "more than %1 data lines: no titration "
+                                                       "logs more than %1 points")
+                               .arg(MaxExportDataLines));
         }
         const auto point = readDataLine(line, lastVolumeL);
         if (!point.value)
@@ -303,10 +327,16 @@ ExportFileReading parseExportFile(const QByteArray& bytes) {
     }
 
     if (lineNumber < HeaderLine) {
-        static const char* const missing[] = {"", "the sample key", "the titrant normality",
-                                              "the sample volume", "the column header"};
-        return failure(lineNumber + 1, QStringLiteral("the file ends before %1: it is truncated")
-                                           .arg(QLatin1String(missing[lineNumber + 1])));
+        static const char* const missing[] = {
+            "", QT_TRANSLATE_NOOP("ExportFileReader", "the sample key"),
+            QT_TRANSLATE_NOOP("ExportFileReader", "the titrant normality"),
+            QT_TRANSLATE_NOOP("ExportFileReader", "the sample volume"),
+            QT_TRANSLATE_NOOP("ExportFileReader", "the column header")};
+        return failure(
+            lineNumber + 1,
+            QCoreApplication::translate("ExportFileReader",
+                                        "the file ends before %1: it is truncated")
+                .arg(QCoreApplication::translate("ExportFileReader", missing[lineNumber + 1])));
     }
     return {std::move(contents), ExportFileError{}};
 }
@@ -314,7 +344,8 @@ ExportFileReading parseExportFile(const QByteArray& bytes) {
 ExportFileReading readExportFile(const QString& name) {
     QString error;
     const auto bytes =
-        readNamedFile(name, MaxExportFileBytes, error, QStringLiteral("an export file"));
+        readNamedFile(name, MaxExportFileBytes, error,
+                      QCoreApplication::translate("ExportFileReader", "an export file"));
     if (!bytes)
         return failure(0, error);
     return parseExportFile(*bytes);

@@ -68,12 +68,21 @@ struct LabelledLine {
     double min;
     double max;
 };
-inline constexpr LabelledLine NormalityLineFormat{NormalityLabel,          "the titrant normality",
-                                                  "the titrant normality", "N",
-                                                  MinExportNormality,      MaxExportNormality};
+// `what` and `expected` are translated where a message uses them (context "ExportFileReader").
+inline constexpr LabelledLine NormalityLineFormat{
+    NormalityLabel,
+    QT_TRANSLATE_NOOP("ExportFileReader", "the titrant normality"),
+    QT_TRANSLATE_NOOP("ExportFileReader", "the titrant normality"),
+    "N",
+    MinExportNormality,
+    MaxExportNormality};
 inline constexpr LabelledLine SampleVolumeLineFormat{
-    VolumeLabel, "the sample volume",    "the sample volume in litres",
-    "L",         MinExportSampleVolumeL, MaxExportSampleVolumeL};
+    VolumeLabel,
+    QT_TRANSLATE_NOOP("ExportFileReader", "the sample volume"),
+    QT_TRANSLATE_NOOP("ExportFileReader", "the sample volume in litres"),
+    "L",
+    MinExportSampleVolumeL,
+    MaxExportSampleVolumeL};
 LineReading<LabelledNumber> readLabelledNumber(const QByteArray& line, const LabelledLine& kind);
 
 // The column header "Vol(L)     pH" (blanks between and around the two words are free).

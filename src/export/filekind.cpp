@@ -3,6 +3,8 @@
 
 #include "exportformat.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace drevant {
@@ -58,13 +60,13 @@ struct Magic {
 };
 
 constexpr Magic Magics[] = {
-    {"\x89PNG\r\n\x1A\n", 8, "a PNG picture"},
-    {"\xFF\xD8\xFF", 3, "a JPEG picture"},
-    {"GIF8", 4, "a GIF picture"},
-    {"%PDF", 4, "a PDF document"},
-    {"PK\x03\x04", 4, "a ZIP archive or an office document"},
-    {"\xFF\xFE", 2, "UTF-16 text"},
-    {"\xFE\xFF", 2, "UTF-16 text"},
+    {"\x89PNG\r\n\x1A\n", 8, QT_TRANSLATE_NOOP("ExportFileReader", "a PNG picture")},
+    {"\xFF\xD8\xFF", 3, QT_TRANSLATE_NOOP("ExportFileReader", "a JPEG picture")},
+    {"GIF8", 4, QT_TRANSLATE_NOOP("ExportFileReader", "a GIF picture")},
+    {"%PDF", 4, QT_TRANSLATE_NOOP("ExportFileReader", "a PDF document")},
+    {"PK\x03\x04", 4, QT_TRANSLATE_NOOP("ExportFileReader", "a ZIP archive or an office document")},
+    {"\xFF\xFE", 2, QT_TRANSLATE_NOOP("ExportFileReader", "UTF-16 text")},
+    {"\xFE\xFF", 2, QT_TRANSLATE_NOOP("ExportFileReader", "UTF-16 text")},
 };
 
 } // namespace
@@ -86,12 +88,12 @@ std::optional<QString> notAnExportFile(const QByteArray& file) {
     QString what;
     for (const Magic& m : Magics) {
         if (startsWith(bytes, m.bytes, m.length)) {
-            what = QString::fromLatin1(m.what);
+            what = QCoreApplication::translate("ExportFileReader", m.what);
             break;
         }
     }
     if (what.isEmpty() && startsWith(bytes, "RIFF", 4) && bytes.mid(8, 4) == "WEBP")
-        what = QStringLiteral("a WebP picture");
+        what = QCoreApplication::translate("ExportFileReader", "a WebP picture");
     if (what.isEmpty()) {
         const QByteArray head = bytes.left(SniffedBytes);
         const bool binary = std::any_of(head.begin(), head.end(), [](char c) {
@@ -99,13 +101,14 @@ std::optional<QString> notAnExportFile(const QByteArray& file) {
             return b == 0 || (b < 0x20 && b != '\t' && b != '\r' && b != '\n' && b != '\f');
         });
         if (binary)
-            what = QStringLiteral("binary data");
+            what = QCoreApplication::translate("ExportFileReader", "binary data");
         else if (isTableStart(first, next))
-            what = QStringLiteral("a CSV table");
+            what = QCoreApplication::translate("ExportFileReader", "a CSV table");
         else
-            what = QStringLiteral("text whose first line is not a sample key");
+            what = QCoreApplication::translate("ExportFileReader",
+                                               "text whose first line is not a sample key");
     }
-    return QStringLiteral("is %1, not an export file").arg(what);
+    return QCoreApplication::translate("ExportFileReader", "is %1, not an export file").arg(what);
 }
 
 } // namespace drevant

@@ -4,6 +4,8 @@
 #include "filenames.h"
 #include "filesystem.h"
 
+#include <QCoreApplication>
+
 namespace drevant {
 
 bool nameExists(const QString& name) {
@@ -14,11 +16,13 @@ bool nameExists(const QString& name) {
 }
 
 QString missingFileMessage(const QString& path) {
-    QString message = QStringLiteral("no such file");
     const QString withDat = path + QStringLiteral(".dat");
-    if (!path.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive) && nameExists(withDat))
-        message += QStringLiteral(" (%1 exists: give the name with .dat)").arg(shownName(withDat));
-    return message;
+    if (!path.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive) && nameExists(withDat)) {
+        return QCoreApplication::translate("ExportFileReader",
+                                           "no such file (%1 exists: give the name with .dat)")
+            .arg(shownName(withDat));
+    }
+    return QCoreApplication::translate("ExportFileReader", "no such file");
 }
 
 std::optional<QByteArray> readNamedFile(const QString& name, qint64 maxBytes, QString& error,
@@ -31,24 +35,36 @@ std::optional<QByteArray> readNamedFile(const QString& name, qint64 maxBytes, QS
         error = missingFileMessage(name);
         break;
     case RawFile::Folder:
-        error = what.isEmpty() ? QStringLiteral("is a folder, not a file")
-                               : QStringLiteral("is a folder, not %1").arg(what);
+        error =
+            what.isEmpty()
+                ? QCoreApplication::translate("ExportFileReader", "is a folder, not a file")
+                : QCoreApplication::translate("ExportFileReader", "is a folder, not %1").arg(what);
         break;
     case RawFile::NotRegular:
-        error = QStringLiteral("is not a regular file (a device, pipe or socket)");
+        error = QCoreApplication::translate("ExportFileReader",
+                                            "is not a regular file (a device, pipe or socket)");
         break;
     case RawFile::TooLarge:
-        error = QStringLiteral("the file has %1 bytes, more than the %2 %3")
-                    .arg(file.size)
-                    .arg(maxBytes)
-                    .arg(what.isEmpty() ? QStringLiteral("it can have")
-                                        : QStringLiteral("%1 can have: not %1").arg(what));
+        error = what.isEmpty()
+                    ? QCoreApplication::translate("ExportFileReader",
+                                                  "the file has %1 bytes, more than the %2 it "
+                                                  "can have")
+                          .arg(file.size)
+                          .arg(maxBytes)
+                    : QCoreApplication::translate("ExportFileReader",
+                                                  "the file has %1 bytes, more than the %2 %3 "
+                                                  "can have: not %3")
+                          .arg(file.size)
+                          .arg(maxBytes)
+                          .arg(what);
         break;
     case RawFile::CannotOpen:
-        error = QStringLiteral("cannot open: ") + file.systemError;
+        error = QCoreApplication::translate("ExportFileReader", "cannot open: %1")
+                    .arg(file.systemError);
         break;
     case RawFile::CannotRead:
-        error = QStringLiteral("cannot read: ") + file.systemError;
+        error = QCoreApplication::translate("ExportFileReader", "cannot read: %1")
+                    .arg(file.systemError);
         break;
     }
     return std::nullopt;

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <utility>
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace drevant {
@@ -60,15 +61,21 @@ int hexValue(QChar c) {
 }
 
 QString keyError(const QString& key, const QString& reason) {
-    return QStringLiteral("Sample key \"") + key + QStringLiteral("\": ") + reason;
+    return QCoreApplication::translate("SampleKey", "Sample key \"%1\": %2").arg(key, reason);
 }
 
 QString fieldName(int index) {
     static const char* const names[FieldCount] = {
-        "acid 1 concentration",   "acid 1 constant",      "acid 2 concentration",
-        "acid 2 constant",        "acid 3 concentration", "acid 3 constant",
-        "diprotic concentration", "diprotic K1",          "diprotic K2"};
-    return QString::fromLatin1(names[index]);
+        QT_TRANSLATE_NOOP("SampleKey", "acid 1 concentration"),
+        QT_TRANSLATE_NOOP("SampleKey", "acid 1 constant"),
+        QT_TRANSLATE_NOOP("SampleKey", "acid 2 concentration"),
+        QT_TRANSLATE_NOOP("SampleKey", "acid 2 constant"),
+        QT_TRANSLATE_NOOP("SampleKey", "acid 3 concentration"),
+        QT_TRANSLATE_NOOP("SampleKey", "acid 3 constant"),
+        QT_TRANSLATE_NOOP("SampleKey", "diprotic concentration"),
+        QT_TRANSLATE_NOOP("SampleKey", "diprotic K1"),
+        QT_TRANSLATE_NOOP("SampleKey", "diprotic K2")};
+    return QCoreApplication::translate("SampleKey", names[index]);
 }
 
 QString twoHex(int value) {
@@ -223,7 +230,7 @@ SampleKeyDecoding decodeSampleKey(const QString& rawKey) {
     QString key = rawKey.trimmed();
     const QString shown = shownKey(key);
     if (key.isEmpty())
-        return {std::nullopt, QStringLiteral("Sample key is empty")};
+        return {std::nullopt, QCoreApplication::translate("SampleKey", "Sample key is empty")};
 
     // Only ASCII letters are folded: a full Unicode upper-casing could change the length
     // ("ß" becomes "SS") and turn a malformed key into a well-formed one.
@@ -236,15 +243,17 @@ SampleKeyDecoding decodeSampleKey(const QString& rawKey) {
     const auto components = systemComponents(letter);
     if (!components) {
         return {std::nullopt,
-                keyError(shown, QStringLiteral("unknown system letter \"%1\" (expected A to E)")
+                keyError(shown, QCoreApplication::translate(
+                                    "SampleKey", "unknown system letter \"%1\" (expected A to E)")
                                     .arg(shownKey(QString(letter))))};
     }
     for (qsizetype i = 1; i < key.size(); ++i) {
         if (hexValue(key.at(i)) < 0) {
             return {std::nullopt,
-                    keyError(shown, QStringLiteral("\"%1\" at position %2 is not a hex digit")
-                                        .arg(shownKey(QString(key.at(i))))
-                                        .arg(i + 1))};
+                    keyError(shown,
+                             QCoreApplication::translate("SampleKey",
+                                                         "\"%1\" at position %2 is not a hex digit")
+                                 .arg(shownKey(QString(key.at(i))), QString::number(i + 1)))};
         }
     }
 
@@ -265,8 +274,9 @@ SampleKeyDecoding decodeSampleKey(const QString& rawKey) {
     const qsizetype maxDigits = PresentDigits * presentCount + FillerMaxDigits * absentCount;
     if (digits < minDigits || digits > maxDigits) {
         return {std::nullopt,
-                keyError(shown, QStringLiteral("a key of system %1 has %2 to %3 hex digits after "
-                                               "the letter, this one has %4")
+                keyError(shown, QCoreApplication::translate(
+                                    "SampleKey", "a key of system %1 has %2 to %3 hex digits after "
+                                                 "the letter, this one has %4")
                                     .arg(letter)
                                     .arg(minDigits)
                                     .arg(maxDigits)
@@ -301,20 +311,22 @@ QString impossibleKeyReason(const DecodedSample& s) {
         QStringList allowed;
         for (const FieldRange& r : ranges) {
             inside = inside || (s.field[i] >= r.low && s.field[i] <= r.high);
-            allowed << twoHex(r.low) + QStringLiteral(" to ") + twoHex(r.high);
+            allowed << QCoreApplication::translate("SampleKey", "%1 to %2")
+                           .arg(twoHex(r.low), twoHex(r.high));
         }
         if (!inside) {
-            return QStringLiteral("Sample key of system ") + shownLetter +
-                   QStringLiteral(": the ") + fieldName(i) + QStringLiteral(" field is ") +
-                   twoHex(s.field[i]) + QStringLiteral(", but the program writes only ") +
-                   allowed.join(QStringLiteral(" or ")) +
-                   QStringLiteral(" there: not a key of this program");
+            return QCoreApplication::translate(
+                       "SampleKey", "Sample key of system %1: the %2 field is %3, but the program "
+                                    "writes only %4 there: not a key of this program")
+                .arg(shownLetter, fieldName(i), twoHex(s.field[i]),
+                     allowed.join(QCoreApplication::translate("SampleKey", " or ")));
         }
     }
     if (s.fillers.empty()) {
-        return QStringLiteral("Sample key of system ") + shownLetter +
-               QStringLiteral(": the fields of the absent components are not values the "
-                              "export writes: not a key of this program");
+        return QCoreApplication::translate(
+                   "SampleKey", "Sample key of system %1: the fields of the absent components "
+                                "are not values the export writes: not a key of this program")
+            .arg(shownLetter);
     }
     return QString();
 }

@@ -108,24 +108,39 @@ void RetainedSurface::drawStep(QPainter& p, const Step& step) const {
         p.scale(m_scale, m_scale);
         p.setFont(m_font);
         p.setPen(foreground());
-        const QFontMetricsF metrics(m_font);
+        const QRectF place = textRect(step);
         if (layoutDirection() == Qt::RightToLeft) {
-            // A right-to-left window mirrors its printed text too: each piece at the mirror
-            // place of its print position, read from the right (the graph keeps its direction).
-            const double advance = metrics.horizontalAdvance(step.text);
-            const double left = width() / m_scale - step.x1 / TwipsPerPixel - advance;
+            // A right-to-left window mirrors its printed text too (the graph keeps its
+            // direction).
             p.setLayoutDirection(Qt::RightToLeft);
-            p.drawText(QRectF(left, step.y1 / TwipsPerPixel, advance + 1, metrics.height()),
+            p.drawText(place.adjusted(0, 0, 1, 0),
                        Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
                        step.text);
             break;
         }
-        const QPointF topLeft(step.x1 / TwipsPerPixel, step.y1 / TwipsPerPixel);
-        p.drawText(topLeft + QPointF(0, metrics.ascent()), step.text);
+        p.drawText(place.topLeft() + QPointF(0, QFontMetricsF(m_font).ascent()), step.text);
         break;
     }
     }
     p.restore();
+}
+
+QRectF RetainedSurface::textRect(const Step& step) const {
+    const QFontMetricsF metrics(m_font);
+    const double advance = metrics.horizontalAdvance(step.text);
+    double left = step.x1 / TwipsPerPixel;
+    if (layoutDirection() == Qt::RightToLeft)
+        left = width() / m_scale - MirroredTextInset - left - advance;
+    return QRectF(left, step.y1 / TwipsPerPixel, advance, metrics.height());
+}
+
+std::vector<RetainedSurface::DrawnText> RetainedSurface::drawnText() const {
+    std::vector<DrawnText> drawn;
+    for (const Step& step : m_steps) {
+        if (step.kind == Step::Text)
+            drawn.push_back({step.x1, textRect(step)});
+    }
+    return drawn;
 }
 
 void RetainedSurface::record(Step step) {

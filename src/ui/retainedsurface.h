@@ -62,6 +62,16 @@ public:
     QString printedText() const { return m_printed.text(); }
     // Where the printed text lies, in twips.
     QRectF printedBounds() const { return m_printed.bounds(); }
+    // Each printed piece as drawn, in pixels at factor 1, beside its print position in twips:
+    // at that position in a left-to-right window; in a right-to-left one at its mirror place,
+    // read from the right and kept MirroredTextInset pixels clear of the right edge (where a
+    // left-to-right line has its glyphs' side bearing and the outline).
+    struct DrawnText {
+        double printX;
+        QRectF rect;
+    };
+    std::vector<DrawnText> drawnText() const;
+    static constexpr double MirroredTextInset = 2;
     bool speaksPrintedText() const { return m_speaksPrintedText; }
 
 protected:
@@ -86,6 +96,7 @@ private:
         QString text;
     };
     void drawStep(QPainter& painter, const Step& step) const;
+    QRectF textRect(const Step& step) const; // pixels at factor 1
     void record(Step step);
 
     QImage m_image;

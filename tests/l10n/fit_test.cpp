@@ -68,6 +68,27 @@ void expectPrintedInside(const RetainedSurface& surface, const char* what) {
     }
 }
 
+// Each printed piece is drawn inside the surface: in a right-to-left window it starts clear of
+// the right edge and ends inside the left one, and its distance from the right edge is its
+// print position, so the print zones still line the columns up.
+void expectDrawnInside(const RetainedSurface& surface, const char* what) {
+    SCOPED_TRACE(what);
+    const double width = surface.width() / surface.scale();
+    const bool mirrored = surface.layoutDirection() == Qt::RightToLeft;
+    for (const RetainedSurface::DrawnText& piece : surface.drawnText()) {
+        const double start = piece.printX / TwipsPerPixel;
+        if (mirrored) {
+            EXPECT_DOUBLE_EQ(width - RetainedSurface::MirroredTextInset - piece.rect.right(),
+                             start);
+            EXPECT_LE(piece.rect.right(), width - RetainedSurface::MirroredTextInset);
+        } else {
+            EXPECT_DOUBLE_EQ(piece.rect.left(), start);
+            EXPECT_LE(piece.rect.right(), width);
+        }
+        EXPECT_GE(piece.rect.left(), 0) << qPrintable(surface.printedText());
+    }
+}
+
 class Fit : public ::testing::TestWithParam<const char*> {
 protected:
     void SetUp() override {
@@ -130,6 +151,7 @@ protected:
     void expectPanelInside(Form2* w, const char* state) {
         SCOPED_TRACE(state);
         expectPrintedInside(*w->MessageBox, "message panel");
+        expectDrawnInside(*w->MessageBox, "message panel as drawn");
         expectPrintedInside(*w->DataGraph, "graph");
     }
 
@@ -176,6 +198,7 @@ TEST_P(Fit, EveryWindowInEveryState) {
     ASSERT_EQ(windows.exportDialog(), dialog);
     expectFits(dialog, "export dialog, error");
     expectPrintedInside(*dialog->ClientArea, "dialog message");
+    expectDrawnInside(*dialog->ClientArea, "dialog message as drawn");
     QTest::mouseClick(dialog->CancelSave, Qt::LeftButton);
     unloadClosedWindows();
 }

@@ -7,6 +7,7 @@
 
 #include "export/exportfilereader.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -151,24 +152,29 @@ bool startsWith(const QByteArray& bytes, const char* magic) {
 // never quoting it (it may be any file).
 QString notASheet(const QByteArray& bytes, const QStringList& header) {
     auto has = [&](const char* name) { return header.contains(QLatin1String(name)); };
-    QString what;
+    const char* what = nullptr;
     if (has("key") && has("letter"))
-        what = QStringLiteral("an answer key (drevant-key --csv)");
+        what = QT_TRANSLATE_NOOP("KeyTool",
+                                 "this is an answer key (drevant-key --csv), not an answer sheet");
     else if (has("item") && has("verdict"))
-        what = QStringLiteral("a grades file (drevant-key --grade)");
+        what = QT_TRANSLATE_NOOP(
+            "KeyTool", "this is a grades file (drevant-key --grade), not an answer sheet");
     else if (has("name") && has("items_right"))
-        what = QStringLiteral("a class summary (drevant-key --grade --summary)");
+        what = QT_TRANSLATE_NOOP("KeyTool", "this is a class summary (drevant-key --grade "
+                                            "--summary), not an answer sheet");
     else if (has("titrant_ml") && has("ph"))
-        what = QStringLiteral("a titration curve (drevant-key --curve)");
+        what = QT_TRANSLATE_NOOP(
+            "KeyTool", "this is a titration curve (drevant-key --curve), not an answer sheet");
     else if (startsWith(bytes, "\x89PNG") || startsWith(bytes, "\xFF\xD8\xFF") ||
              startsWith(bytes, "GIF8") || startsWith(bytes, "BM"))
-        what = QStringLiteral("a picture");
+        what = QT_TRANSLATE_NOOP("KeyTool", "this is a picture, not an answer sheet");
     else if (parseExportFile(bytes).contents)
-        what = QStringLiteral("an export file of a titration");
-    if (!what.isEmpty())
-        return QStringLiteral("this is ") + what + QStringLiteral(", not an answer sheet");
-    return QStringLiteral("not an answer sheet: its first line is not the header that "
-                          "drevant-key --answer-sheet writes");
+        what = QT_TRANSLATE_NOOP("KeyTool",
+                                 "this is an export file of a titration, not an answer sheet");
+    else
+        what = QT_TRANSLATE_NOOP("KeyTool", "not an answer sheet: its first line is not the "
+                                            "header that drevant-key --answer-sheet writes");
+    return QCoreApplication::translate("KeyTool", what);
 }
 
 } // namespace
@@ -246,9 +252,10 @@ QString sheetText(const QByteArray& bytes) {
 
 AnswerSheetReading parseAnswerSheet(const QByteArray& bytes) {
     if (bytes.size() > MaxAnswerSheetBytes) {
-        return {std::nullopt, QStringLiteral("the sheet has more than ") +
-                                  QString::number(MaxAnswerSheetBytes) +
-                                  QStringLiteral(" bytes: not an answer sheet")};
+        return {std::nullopt,
+                QCoreApplication::translate("KeyTool",
+                                            "the sheet has more than %1 bytes: not an answer sheet")
+                    .arg(MaxAnswerSheetBytes)};
     }
     const QString text = sheetText(bytes);
     Records records(text, separatorOf(text));
@@ -257,7 +264,7 @@ AnswerSheetReading parseAnswerSheet(const QByteArray& bytes) {
     while ((any = records.next(header, HeaderCellsKept)) && header.blank())
         ;
     if (!any)
-        return {std::nullopt, QStringLiteral("the sheet is empty")};
+        return {std::nullopt, QCoreApplication::translate("KeyTool", "the sheet is empty")};
 
     QStringList names;
     for (const QString& c : header.cells)
@@ -282,27 +289,33 @@ AnswerSheetReading parseAnswerSheet(const QByteArray& bytes) {
         if (record.blank())
             continue;
         if (++rows > MaxAnswerSheetRows) {
-            return {std::nullopt, QStringLiteral("the sheet has more than ") +
-                                      QString::number(MaxAnswerSheetRows) +
-                                      QStringLiteral(" rows; split it into classes")};
+            return {std::nullopt,
+                    QCoreApplication::translate(
+                        "KeyTool", "the sheet has more than %1 rows; split it into classes")
+                        .arg(MaxAnswerSheetRows)};
         }
         auto problem = [&](const QString& message) {
-            sheet.problems.push_back({record.line, message + QStringLiteral("; not graded")});
+            sheet.problems.push_back(
+                {record.line,
+                 QCoreApplication::translate("KeyTool", "%1; not graded").arg(message)});
         };
         if (record.unclosedQuote) {
-            problem(QStringLiteral("a quote opened on this line is never closed"));
+            problem(QCoreApplication::translate("KeyTool",
+                                                "a quote opened on this line is never closed"));
             continue;
         }
         if (record.count < columns || record.textBeyondKept) {
-            problem(QString::number(record.count) + QStringLiteral(" cells, the header has ") +
-                    QString::number(columns));
+            problem(QCoreApplication::translate("KeyTool", "%1 cells, the header has %2")
+                        .arg(record.count)
+                        .arg(columns));
             continue;
         }
         const QString file = unmarkedText(record.cells.at(where.front()));
         if (file.isEmpty()) {
             if (std::any_of(record.cells.begin(), record.cells.end(),
                             [](const QString& c) { return !c.isEmpty(); }))
-                problem(QStringLiteral("the row has answers but no file name"));
+                problem(
+                    QCoreApplication::translate("KeyTool", "the row has answers but no file name"));
             continue; // a row a teacher left blank
         }
         AnswerRow row;

@@ -7,6 +7,7 @@
 #include "export/exportfilereader.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -18,6 +19,23 @@ ParsedArguments usageError(const QString& message) {
     return {std::nullopt, message};
 }
 
+QString togetherError(const QString& first, const QString& second) {
+    return QCoreApplication::translate("KeyTool", "%1 and %2 cannot be used together")
+        .arg(first, second);
+}
+
+QString nameNeeded(const QString& option) {
+    return QCoreApplication::translate("KeyTool", "%1 needs a file or folder name").arg(option);
+}
+
+QString noPlots(const QString& option) {
+    return QCoreApplication::translate("KeyTool", "%1 draws no plots").arg(option);
+}
+
+QString rangeNumber(double value) {
+    return QString::number(value, 'g', 15);
+}
+
 // A decimal given on the command line ("." or "," as separator).
 std::optional<double> optionNumber(QString text) {
     text = text.trimmed();
@@ -27,10 +45,6 @@ std::optional<double> optionNumber(QString text) {
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
-}
-
-QString rangeText(double low, double high) {
-    return QString::number(low, 'g', 15) + QStringLiteral(" to ") + QString::number(high, 'g', 15);
 }
 
 QString quotedOption(const QString& name) {
@@ -78,21 +92,21 @@ ParsedArguments parseArguments(const QStringList& arguments) {
             continue;
         for (const QCommandLineOption* o : valued) {
             if (a.mid(2) == o->names().front())
-                return usageError(quotedOption(o->names().front()) +
-                                  QStringLiteral(" needs a value, not the option ") + u'"' +
-                                  shownName(next) + u'"');
+                return usageError(
+                    QCoreApplication::translate("KeyTool", "%1 needs a value, not the option %2")
+                        .arg(quotedOption(o->names().front()), u'"' + shownName(next) + u'"'));
         }
     }
 
     if (!parser.parse(QStringList{QStringLiteral("drevant-key")} + arguments)) {
         if (!parser.unknownOptionNames().isEmpty())
-            return usageError(QStringLiteral("unknown option ") +
-                              quotedOption(parser.unknownOptionNames().front()));
+            return usageError(QCoreApplication::translate("KeyTool", "unknown option %1")
+                                  .arg(quotedOption(parser.unknownOptionNames().front())));
         // Missing or unexpected values: name the option as the user wrote it.
         for (const QCommandLineOption* o : valued) {
             if (parser.errorText().contains(QStringLiteral("'--") + o->names().front() + u'\''))
-                return usageError(quotedOption(o->names().front()) +
-                                  QStringLiteral(" needs a value"));
+                return usageError(QCoreApplication::translate("KeyTool", "%1 needs a value")
+                                      .arg(quotedOption(o->names().front())));
         }
         for (const QCommandLineOption* o :
              {&help, &version, &csv, &curve, &answerSheet, &semicolon, &comma, &summary}) {
@@ -100,7 +114,8 @@ ParsedArguments parseArguments(const QStringList& arguments) {
                 if (parser.errorText().contains(
                         u'\'' + (n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n +
                         u'\''))
-                    return usageError(quotedOption(n) + QStringLiteral(" takes no value"));
+                    return usageError(QCoreApplication::translate("KeyTool", "%1 takes no value")
+                                          .arg(quotedOption(n)));
             }
         }
         return usageError(parser.errorText());
@@ -108,7 +123,8 @@ ParsedArguments parseArguments(const QStringList& arguments) {
 
     for (const QCommandLineOption* o : valued) {
         if (parser.values(*o).size() > 1)
-            return usageError(quotedOption(o->names().front()) + QStringLiteral(" given twice"));
+            return usageError(QCoreApplication::translate("KeyTool", "%1 given twice")
+                                  .arg(quotedOption(o->names().front())));
     }
 
     KeyToolOptions options;
@@ -128,38 +144,37 @@ ParsedArguments parseArguments(const QStringList& arguments) {
     if (parser.isSet(grade))
         modes.push_back({QStringLiteral("--grade"), OutputMode::Grade});
     if (modes.size() > 1) {
-        return usageError(modes[0].first + QStringLiteral(" and ") + modes[1].first +
-                          QStringLiteral(" cannot be used together"));
+        return usageError(togetherError(modes[0].first, modes[1].first));
     }
     if (!modes.empty())
         options.mode = modes.front().second;
     if (parser.isSet(comma) && parser.isSet(semicolon))
-        return usageError(QStringLiteral("--comma and --semicolon cannot be used together"));
+        return usageError(togetherError(QStringLiteral("--comma"), QStringLiteral("--semicolon")));
     if (parser.isSet(comma))
         options.csv = CsvChoice::Comma;
     else if (parser.isSet(semicolon))
         options.csv = CsvChoice::Semicolon;
     options.summary = parser.isSet(summary);
     if (options.summary && options.mode != OutputMode::Grade)
-        return usageError(QStringLiteral("--summary goes with --grade"));
+        return usageError(QCoreApplication::translate("KeyTool", "--summary goes with --grade"));
 
     if (parser.isSet(plot)) {
         if (parser.value(plot).isEmpty())
-            return usageError(QStringLiteral("--plot needs a file or folder name"));
+            return usageError(nameNeeded(QStringLiteral("--plot")));
         options.plotFile = parser.value(plot);
     }
     if (parser.isSet(plotDir)) {
         if (parser.value(plotDir).isEmpty())
-            return usageError(QStringLiteral("--plot-dir needs a file or folder name"));
+            return usageError(nameNeeded(QStringLiteral("--plot-dir")));
         options.plotDir = parser.value(plotDir);
     }
     if (parser.isSet(normality)) {
         const QString v = parser.value(normality);
         const auto n = optionNumber(v);
         if (!n || *n < MinExportNormality || *n > MaxExportNormality) {
-            return usageError(QStringLiteral("--normality needs a number from ") +
-                              rangeText(MinExportNormality, MaxExportNormality) +
-                              QStringLiteral(" N"));
+            return usageError(
+                QCoreApplication::translate("KeyTool", "--normality needs a number from %1 to %2 N")
+                    .arg(rangeNumber(MinExportNormality), rangeNumber(MaxExportNormality)));
         }
         options.normality = n;
         options.normalityText = v.trimmed();
@@ -167,10 +182,10 @@ ParsedArguments parseArguments(const QStringList& arguments) {
     if (parser.isSet(volume)) {
         const auto ml = optionNumber(parser.value(volume));
         if (!ml || *ml < MinExportSampleVolumeL * 1000 || *ml > MaxExportSampleVolumeL * 1000) {
-            return usageError(
-                QStringLiteral("--volume-ml needs a number from ") +
-                rangeText(MinExportSampleVolumeL * 1000, MaxExportSampleVolumeL * 1000) +
-                QStringLiteral(" mL"));
+            return usageError(QCoreApplication::translate(
+                                  "KeyTool", "--volume-ml needs a number from %1 to %2 mL")
+                                  .arg(rangeNumber(MinExportSampleVolumeL * 1000),
+                                       rangeNumber(MaxExportSampleVolumeL * 1000)));
         }
         options.volumeMl = ml;
     }
@@ -180,41 +195,47 @@ ParsedArguments parseArguments(const QStringList& arguments) {
             v.chop(1);
         const auto percent = optionNumber(v);
         if (!percent || *percent < 0 || *percent > 100)
-            return usageError(QStringLiteral("--tolerance-conc needs a percentage from 0 to 100"));
+            return usageError(QCoreApplication::translate(
+                "KeyTool", "--tolerance-conc needs a percentage from 0 to 100"));
         options.tolerances.concentrationRelative = *percent / 100;
     }
     if (parser.isSet(tolerancePka)) {
         const auto pk = optionNumber(parser.value(tolerancePka));
         if (!pk || *pk < 0 || *pk > 14)
-            return usageError(QStringLiteral("--tolerance-pka needs a number from 0 to 14"));
+            return usageError(QCoreApplication::translate(
+                "KeyTool", "--tolerance-pka needs a number from 0 to 14"));
         options.tolerances.pka = *pk;
     }
 
     if (options.mode == OutputMode::Grade) {
         options.gradeSheet = parser.value(grade);
         if (options.gradeSheet->isEmpty())
-            return usageError(QStringLiteral("--grade needs the answer sheet's name"));
+            return usageError(
+                QCoreApplication::translate("KeyTool", "--grade needs the answer sheet's name"));
         if (!options.inputs.isEmpty())
-            return usageError(QStringLiteral("--grade reads the files its sheet names; give no "
-                                             "other files"));
+            return usageError(QCoreApplication::translate(
+                "KeyTool", "--grade reads the files its sheet names; give no other files"));
         if (options.plotFile || options.plotDir)
-            return usageError(QStringLiteral("--grade draws no plots"));
+            return usageError(noPlots(QStringLiteral("--grade")));
         return {options, QString()};
     }
     if (parser.isSet(toleranceConc) || parser.isSet(tolerancePka))
-        return usageError(QStringLiteral("the tolerances go with --grade"));
+        return usageError(QCoreApplication::translate("KeyTool", "the tolerances go with --grade"));
     if (options.inputs.isEmpty())
-        return usageError(QStringLiteral("no export file or sample key given"));
+        return usageError(
+            QCoreApplication::translate("KeyTool", "no export file or sample key given"));
     if (options.mode == OutputMode::AnswerSheet && (options.plotFile || options.plotDir))
-        return usageError(QStringLiteral("--answer-sheet draws no plots"));
+        return usageError(noPlots(QStringLiteral("--answer-sheet")));
     if (options.plotFile && options.plotDir)
-        return usageError(QStringLiteral("--plot and --plot-dir cannot be used together"));
+        return usageError(togetherError(QStringLiteral("--plot"), QStringLiteral("--plot-dir")));
     if (options.plotFile && options.inputs.size() > 1) {
-        return usageError(QStringLiteral("--plot draws one input; use --plot-dir DIR for ") +
-                          QString::number(options.inputs.size()) + QStringLiteral(" inputs"));
+        return usageError(QCoreApplication::translate(
+                              "KeyTool", "--plot draws one input; use --plot-dir DIR for %1 inputs")
+                              .arg(options.inputs.size()));
     }
     if (options.normality.has_value() != options.volumeMl.has_value())
-        return usageError(QStringLiteral("--normality and --volume-ml go together"));
+        return usageError(
+            QCoreApplication::translate("KeyTool", "--normality and --volume-ml go together"));
     return {options, QString()};
 }
 
@@ -229,7 +250,8 @@ bool needsGui(const KeyToolOptions& options) {
 }
 
 QString usageText() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "KeyTool",
         "Usage: drevant-key [OPTIONS] FILE|KEY...\n"
         "       drevant-key --answer-sheet FILE... > answers.csv\n"
         "       drevant-key --grade answers.csv > grades.csv\n"

@@ -103,10 +103,7 @@ QString csvRow(const AnalysedInput& input, const CsvStyle& style) {
         cells.push_back(input.fromFile ? empty() : textCell(input.name));
         while (cells.size() < static_cast<std::size_t>(CsvColumnCount - 1))
             cells.push_back(empty());
-        cells.push_back(textCell(input.errorLine > 0
-                                     ? QStringLiteral("line ") + QString::number(input.errorLine) +
-                                           QStringLiteral(": ") + input.error
-                                     : input.error));
+        cells.push_back(textCell(numberedError(input)));
         return csvLine(cells, style);
     }
 

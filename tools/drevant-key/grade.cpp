@@ -6,6 +6,8 @@
 #include "export/samplekey.h"
 #include "session/declarevars.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -81,10 +83,7 @@ FileGrade gradeRow(const AnswerRow& row, const AnalysedInput& input, const Grade
     grade.file = row.file;
     if (input.failed || !input.sample) {
         grade.unreadable = true;
-        const QString reason = input.errorLine > 0
-                                   ? QStringLiteral("line ") + QString::number(input.errorLine) +
-                                         QStringLiteral(": ") + input.error
-                                   : input.error;
+        const QString reason = numberedError(input);
         grade.items.push_back(
             {reason, QString(), std::nullopt, std::nullopt, QStringLiteral("unreadable")});
         return grade;
@@ -228,17 +227,21 @@ QString classSummary(const std::vector<FileGrade>& grades) {
         ok += g.ok;
         items += static_cast<int>(g.items.size());
     }
-    QString line = QStringLiteral("graded ") + QString::number(files) +
-                   (files == 1 ? QStringLiteral(" file: ") : QStringLiteral(" files: ")) +
-                   QString::number(ok) + QStringLiteral(" of ") + QString::number(items) +
-                   QStringLiteral(" items ok");
-    if (items > 0)
-        line += QStringLiteral(" (") + QString::number(100.0 * ok / items, 'f', 0) +
-                QStringLiteral(" %)");
+    // One text for one file and one for several, as in the report.
+    QString line =
+        (files == 1 ? QCoreApplication::translate("KeyTool", "graded %1 file: %2 of %3 items ok")
+                    : QCoreApplication::translate("KeyTool", "graded %1 files: %2 of %3 items ok"))
+            .arg(files)
+            .arg(ok)
+            .arg(items);
+    if (items > 0) {
+        line += QCoreApplication::translate("KeyTool", " (%1 %)")
+                    .arg(QString::number(100.0 * ok / items, 'f', 0));
+    }
     if (unreadable > 0)
-        line += QStringLiteral(", ") + QString::number(unreadable) +
-                (unreadable == 1 ? QStringLiteral(" file unreadable")
-                                 : QStringLiteral(" files unreadable"));
+        line += (unreadable == 1 ? QCoreApplication::translate("KeyTool", ", %1 file unreadable")
+                                 : QCoreApplication::translate("KeyTool", ", %1 files unreadable"))
+                    .arg(unreadable);
     return line;
 }
 

@@ -229,6 +229,14 @@ QString errorLine(const AnalysedInput& input) {
     return shownName(input.name) + QStringLiteral(": ") + input.error;
 }
 
+QString numberedError(const AnalysedInput& input) {
+    if (input.errorLine > 0)
+        return QCoreApplication::translate("KeyTool", "line %1: %2")
+            .arg(input.errorLine)
+            .arg(input.error);
+    return input.error;
+}
+
 QString formatReport(const AnalysedInput& input) {
     QString out;
     auto line = [&out](const QString& text) { out += text + u'\n'; };
@@ -313,8 +321,9 @@ QString pointText(const CheckedPoint& p, int phDecimals) {
 }
 
 QString bandText(const PhBand& band, int phDecimals) {
-    return QStringLiteral("pH ") + QString::number(band.low, 'f', phDecimals) +
-           QStringLiteral(" to ") + QString::number(band.high, 'f', phDecimals);
+    return QCoreApplication::translate("KeyReport", "pH %1 to %2")
+        .arg(QString::number(band.low, 'f', phDecimals),
+             QString::number(band.high, 'f', phDecimals));
 }
 
 int suspectDecimals(const CheckedPoint& p) {

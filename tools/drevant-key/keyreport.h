@@ -75,6 +75,9 @@ AnalysedInput analyseKey(const QString& key, std::optional<double> normality,
 // when no line applies. Control characters in the name are shown as "?".
 QString errorLine(const AnalysedInput& input);
 
+// The reason of a failed input without its name: "line <line>: <reason>", or the reason alone.
+QString numberedError(const AnalysedInput& input);
+
 // The human-readable block of one input, lines ended by "\n", ending with an empty line.
 QString formatReport(const AnalysedInput& input);
 

@@ -249,7 +249,8 @@ int Run::grade() {
     auto lineError = [&](int line, const QString& message) { problems.push_back({line, message}); };
     bool anyFailed = !sheet.problems.empty();
     if (sheet.rows.empty() && sheet.problems.empty()) {
-        m_err << shownName(sheetName) << ": the sheet names no files\n";
+        m_err << shownName(sheetName) << ": "
+              << QCoreApplication::translate("KeyTool", "the sheet names no files") << '\n';
         return ExitSomeFailed;
     }
 
@@ -267,15 +268,16 @@ int Run::grade() {
     for (const AnswerRow& row : sheet.rows) {
         ResolvedName name = resolveSheetName(folder, row.file);
         if (!name.problem.isEmpty()) {
-            lineError(row.line, shownName(row.file) + QStringLiteral(": ") + name.problem +
-                                    QStringLiteral("; not graded"));
+            lineError(row.line, QCoreApplication::translate("KeyTool", "%1: %2; not graded")
+                                    .arg(shownName(row.file), name.problem));
             anyFailed = true;
             continue;
         }
         const QString identity = name.identity.isEmpty() ? name.path : name.identity;
         if (const auto seen = lineOf.constFind(identity); seen != lineOf.cend()) {
-            lineError(row.line, shownName(row.file) + QStringLiteral(": the same file as line ") +
-                                    QString::number(*seen) + QStringLiteral("; not graded"));
+            lineError(row.line, QCoreApplication::translate(
+                                    "KeyTool", "%1: the same file as line %2; not graded")
+                                    .arg(shownName(row.file), QString::number(*seen)));
             anyFailed = true;
             continue;
         }

@@ -3,6 +3,8 @@
 
 #include "names.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 
@@ -10,8 +12,9 @@ namespace drevant::keytool {
 
 void StreamOutput::fail(int error) {
     if (m_failure.isEmpty()) {
-        m_failure = error != 0 ? QString::fromLocal8Bit(std::strerror(error))
-                               : QStringLiteral("the output could not be written");
+        m_failure = error != 0
+                        ? QString::fromLocal8Bit(std::strerror(error))
+                        : QCoreApplication::translate("KeyTool", "the output could not be written");
     }
 }
 

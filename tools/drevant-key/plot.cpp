@@ -88,7 +88,7 @@ void drawAxes(QPainter& p) {
 
     p.setFont(font(13));
     const QFontMetrics fm13(p.font());
-    const QString xTitle = QStringLiteral("Titrant added (mL)");
+    const QString xTitle = QCoreApplication::translate("KeyPlot", "Titrant added (mL)");
     p.drawText(QPointF(Area.center().x() - fm13.horizontalAdvance(xTitle) / 2.0, PlotHeight - 14),
                xTitle);
     p.save();
@@ -102,8 +102,11 @@ void drawAxes(QPainter& p) {
 void drawTitle(QPainter& p, const AnalysedInput& input) {
     const DecodedSample& s = *input.sample;
     const QString name = input.fromFile ? QFileInfo(input.name).fileName() : input.key;
-    const QString title = shownName(name) + QStringLiteral(" — System ") + QString(s.letter) +
-                          QStringLiteral(": ") + systemDescription(s.letter);
+    const QString title =
+        QCoreApplication::translate("KeyPlot", "%1 — System %2: %3")
+            .arg(shownName(name), QString(s.letter),
+                 QCoreApplication::translate("KeyReport",
+                                             systemDescription(s.letter).toUtf8().constData()));
     // The largest bold size at which the title fits, elided only below 12 pixels.
     const double available = PlotWidth - Area.left() - 20;
     int pixels = 17;
@@ -114,16 +117,16 @@ void drawTitle(QPainter& p, const AnalysedInput& input) {
     p.drawText(QPointF(Area.left(), 28), QFontMetrics(p.font()).elidedText(
                                              title, Qt::ElideMiddle, static_cast<int>(available)));
 
-    QString detail =
-        QStringLiteral("Key ") + shownName(input.key) + QStringLiteral("   ·   titrant ") +
-        QString::number(*input.normality, 'g', 15) + QStringLiteral(" N   ·   sample ") +
-        QString::number(*input.sampleVolumeL * 1000, 'g', 15) + QStringLiteral(" mL");
+    QString detail = QCoreApplication::translate("KeyPlot", "Key %1   ·   titrant %2 N   ·   "
+                                                            "sample %3 mL")
+                         .arg(shownName(input.key), QString::number(*input.normality, 'g', 15),
+                              QString::number(*input.sampleVolumeL * 1000, 'g', 15));
     if (input.fromFile) {
-        detail += QStringLiteral("   ·   ") + QString::number(input.points.size()) +
-                  QStringLiteral(" logged points");
+        detail += QCoreApplication::translate("KeyPlot", "   ·   %1 logged points")
+                      .arg(input.points.size());
         if (input.check.suspect > 0)
-            detail += QStringLiteral(", ") + QString::number(input.check.suspect) +
-                      QStringLiteral(" suspect");
+            detail +=
+                QCoreApplication::translate("KeyPlot", ", %1 suspect").arg(input.check.suspect);
     }
     p.setFont(font(13));
     p.setPen(FaintTextColour);
@@ -243,7 +246,7 @@ void drawEquivalences(QPainter& p, const AnalysedInput& input) {
             QStringLiteral("V%1 = %2 mL").arg(k++).arg(QString::number(e.volumeMl, 'f', 2));
         double x;
         if (e.beyondBurette()) {
-            label += QStringLiteral(" (beyond the 20 mL burette) →");
+            label += QCoreApplication::translate("KeyPlot", " (beyond the 20 mL burette) →");
             x = Area.right() - 6 - fm.horizontalAdvance(label);
         } else {
             x = toPixels(e.volumeMl, 0).x() + 5;
@@ -300,15 +303,20 @@ void drawLegend(QPainter& p, const AnalysedInput& input, const std::vector<Curve
     p.setFont(font(12));
     const QFontMetrics fm(p.font());
     enum class Mark { TrueCurve, AfterExport, Points, Suspect, Equivalence };
-    std::vector<std::pair<Mark, QString>> entries{{Mark::TrueCurve, QStringLiteral("true curve")}};
+    std::vector<std::pair<Mark, QString>> entries{
+        {Mark::TrueCurve, QCoreApplication::translate("KeyPlot", "true curve")}};
     if (input.check.afterExport > 0)
-        entries.push_back({Mark::AfterExport, QStringLiteral("after the export")});
+        entries.push_back(
+            {Mark::AfterExport, QCoreApplication::translate("KeyPlot", "after the export")});
     if (input.fromFile)
-        entries.push_back({Mark::Points, QStringLiteral("student's points")});
+        entries.push_back(
+            {Mark::Points, QCoreApplication::translate("KeyPlot", "student's points")});
     if (input.check.suspect > 0)
-        entries.push_back({Mark::Suspect, QStringLiteral("suspect points")});
+        entries.push_back(
+            {Mark::Suspect, QCoreApplication::translate("KeyPlot", "suspect points")});
     if (!input.equivalences.empty())
-        entries.push_back({Mark::Equivalence, QStringLiteral("equivalence volume")});
+        entries.push_back(
+            {Mark::Equivalence, QCoreApplication::translate("KeyPlot", "equivalence volume")});
     double textWidth = 0;
     for (const auto& e : entries)
         textWidth = std::max<double>(textWidth, fm.horizontalAdvance(e.second));

@@ -38,12 +38,14 @@ std::optional<QString> plotTargetProblem(const QString& target, const QStringLis
 std::optional<QString> plotTargetProblem(const QString& target,
                                          const std::vector<FileIdentity>& inputs) {
     if (!target.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
-        return QStringLiteral("a plot is written only to a name ending in .png");
+        return QCoreApplication::translate("KeyTool",
+                                           "a plot is written only to a name ending in .png");
     if (const auto problem = writeTargetProblem(target))
         return problem;
     const FileIdentity self = fileIdentity(nameBytes(target));
     if (self != FileIdentity{} && std::find(inputs.begin(), inputs.end(), self) != inputs.end())
-        return QStringLiteral("is one of the input files: no plot is written over it");
+        return QCoreApplication::translate("KeyTool",
+                                           "is one of the input files: no plot is written over it");
     return std::nullopt;
 }
 
@@ -60,14 +62,17 @@ QByteArray pngBytes(const QImage& image) {
 
 std::optional<QString> savePlot(const AnalysedInput& input, const QString& pngPath) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return QStringLiteral("cannot draw the plot: no graphical application object");
+        return QCoreApplication::translate("KeyTool",
+                                           "cannot draw the plot: no graphical application object");
     if (!input.sample || !input.normality || !input.sampleVolumeL)
-        return QStringLiteral("cannot draw the plot: the titrant normality and sample volume are "
-                              "not known");
+        return QCoreApplication::translate(
+            "KeyTool",
+            "cannot draw the plot: the titrant normality and sample volume are not known");
     const QByteArray png = pngBytes(paletteImage(renderPlot(input)));
     if (png.isEmpty())
-        return QStringLiteral("cannot draw the plot: the picture could not be encoded");
-    return saveFile(pngPath, png, QStringLiteral("the plot"));
+        return QCoreApplication::translate(
+            "KeyTool", "cannot draw the plot: the picture could not be encoded");
+    return saveFile(pngPath, png, QCoreApplication::translate("KeyTool", "the plot"));
 }
 
 } // namespace drevant::keytool

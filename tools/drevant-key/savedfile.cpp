@@ -5,6 +5,8 @@
 #include "export/filenames.h"
 #include "export/filesystem.h"
 
+#include <QCoreApplication>
+
 namespace drevant::keytool {
 
 std::optional<QString> writeTargetProblem(const QString& name) {
@@ -13,14 +15,15 @@ std::optional<QString> writeTargetProblem(const QString& name) {
     case NameKind::RegularFile:
         return std::nullopt;
     case NameKind::SymbolicLink:
-        return QStringLiteral("is a symbolic link: nothing is written through it");
+        return QCoreApplication::translate("KeyTool",
+                                           "is a symbolic link: nothing is written through it");
     case NameKind::Folder:
-        return QStringLiteral("is a folder, not a file to write");
+        return QCoreApplication::translate("KeyTool", "is a folder, not a file to write");
     case NameKind::Other:
         break;
     }
-    return QStringLiteral("is not a regular file (a device, pipe or socket): nothing is "
-                          "written there");
+    return QCoreApplication::translate(
+        "KeyTool", "is not a regular file (a device, pipe or socket): nothing is written there");
 }
 
 std::optional<QString> saveFile(const QString& name, const QByteArray& bytes, const QString& what) {
@@ -28,8 +31,8 @@ std::optional<QString> saveFile(const QString& name, const QByteArray& bytes, co
     if (const auto problem = writeTargetProblem(name))
         return problem;
     const auto failed = [&](const QString& why) -> std::optional<QString> {
-        return QStringLiteral("cannot write ") + what + u' ' + shownName(name) +
-               QStringLiteral(": ") + why;
+        return QCoreApplication::translate("KeyTool", "cannot write %1 %2: %3")
+            .arg(what, shownName(name), why);
     };
     AtomicFile file(name);
     if (!file.open())
@@ -48,8 +51,8 @@ std::optional<QString> makeOutputFolder(const QString& name) {
     const QString reason = makeFolders(nameBytes(name));
     if (reason.isEmpty())
         return std::nullopt;
-    return QStringLiteral("cannot create the folder ") + shownName(name) + QStringLiteral(": ") +
-           reason;
+    return QCoreApplication::translate("KeyTool", "cannot create the folder %1: %2")
+        .arg(shownName(name), reason);
 }
 
 QString pathInFolder(const QString& folder, const QString& name) {

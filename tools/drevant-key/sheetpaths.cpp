@@ -4,6 +4,7 @@
 #include "keyreport.h"
 #include "names.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -78,12 +79,12 @@ std::optional<QString> standardOutputFolder() {
 ResolvedName resolveSheetName(const QString& folder, const QString& name) {
     ResolvedName r;
     if (isAbsoluteName(name)) {
-        r.problem = QStringLiteral("an absolute name; names in the sheet are relative to its "
-                                   "folder");
+        r.problem = QCoreApplication::translate(
+            "KeyTool", "an absolute name; names in the sheet are relative to its folder");
         return r;
     }
     if (!staysInside(name)) {
-        r.problem = QStringLiteral("leaves the sheet's folder");
+        r.problem = QCoreApplication::translate("KeyTool", "leaves the sheet's folder");
         return r;
     }
     r.path = folder == QLatin1String(".") ? name : folder + u'/' + name;
@@ -91,7 +92,9 @@ ResolvedName resolveSheetName(const QString& folder, const QString& name) {
     const std::optional<QString> target = canonicalPath(r.path);
     if (base && target) {
         if (!isWithin(*target, *base)) {
-            r.problem = r.path + QStringLiteral(": a link leading out of the sheet's folder");
+            r.problem = QCoreApplication::translate("KeyTool",
+                                                    "%1: a link leading out of the sheet's folder")
+                            .arg(r.path);
             return r;
         }
         r.identity = *target;
@@ -112,12 +115,14 @@ QString sheetNameFor(const QString& input, const std::optional<QString>& sheetFo
     const std::optional<QString> sheetBase = canonicalPath(base);
     if (!inputFolder || !sheetBase || fileName.isEmpty() || fileName == QLatin1String("..") ||
         fileName == QLatin1String(".")) {
-        problem = QStringLiteral("no such file");
+        problem = QCoreApplication::translate("ExportFileReader", "no such file");
         return QString();
     }
     if (!isWithin(*inputFolder, *sheetBase)) {
-        problem = QStringLiteral("outside the answer sheet's folder ") + shownName(*sheetBase) +
-                  QStringLiteral("; grading reads only files inside it");
+        problem = QCoreApplication::translate(
+                      "KeyTool",
+                      "outside the answer sheet's folder %1; grading reads only files inside it")
+                      .arg(shownName(*sheetBase));
         return QString();
     }
     const QString relativeFolder = QDir(*sheetBase).relativeFilePath(*inputFolder);

@@ -19,10 +19,21 @@ TEST(DataLineBoundary, VolumeAndPhLimits) {
         bool read;
     };
     const Row rows[] = {
-        {"-0.0000001 7", 0.0, false}, {"0 7", 0.0, true},           {"0.02 7", 0.0, true},
-        {"0.02000009 7", 0.0, true},  {"0.0200002 7", 0.0, false},  {"0.005 7", 0.005, true},
-        {"0.004999 7", 0.005, false}, {"0.001 -0.001", 0.0, false}, {"0.001 0", 0.0, true},
-        {"0.001 14", 0.0, true},      {"0.001 14.001", 0.0, false},
+        {"-0.0000001 7", 0.0, false},
+        {"0 7", 0.0, true},
+        {"0.02 7", 0.0, true},
+        {"0.02000009 7", 0.0, true},
+        {"0.0200002 7", 0.0, false},
+        {"0.005 7", 0.005, true},
+        {"0.004999 7", 0.005, false},
+        {"0.001 -0.001", 0.0, false},
+        {"0.001 0", 0.0, true},
+        {"0.001 14", 0.0, true},
+        {"0.001 14.001", 0.0, false},
+        // Digits on both sides of a separator, as the program prints them.
+        {".001 7", 0.0, false},
+        {"0.001 7.", 0.0, false},
+        {"0.001 -7", 0.0, false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);

@@ -559,7 +559,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "Could not save /home/student/a/b.dat: the file name contains \"/\""},
         PathCase{"nulInName", "/home/student", QStringLiteral("a") + QChar(0) + "b.dat",
                  "Could not save /home/student/a?b.dat: the file name contains a NUL "
-                 "character"}),
+                 "character"},
+        PathCase{"nulInFolder", QStringLiteral("/home/a") + QChar(0), "b.dat",
+                 "Could not save /home/a?/b.dat: the folder contains a NUL character"},
+        PathCase{"controlCharacterInFolder", QStringLiteral("/home/a") + QChar(1), "b.dat", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ExportPath, JoinsFolderAndName) {

@@ -347,6 +347,12 @@ INSTANTIATE_TEST_SUITE_P(
                   {"0.0042", "strong", "", "", "0.00612", "4.75"},
                   {"acid1_mol_l=ok", "acid1_pka=ok", "acid3_mol_l=ok", "acid3_pka=ok",
                    "acid3_mol_l=missing", "acid3_pka=missing"}},
+        // a slot with only its pKa filled in is a reported acid all the same
+        GradeCase{"OnlyThePka",
+                  "E6912999B05D20A3308",
+                  {"", "strong", "0.00612", "4.75", "0.0002", "7.5"},
+                  {"acid1_mol_l=missing", "acid1_pka=ok", "acid2_mol_l=ok", "acid2_pka=ok",
+                   "acid3_mol_l=ok", "acid3_pka=ok"}},
         GradeCase{"StrongForAWeakAcid",
                   "C32C8648C05D20A1A32B0",
                   {"0.004", "strong", "0.002", "7"},

@@ -150,8 +150,8 @@ Number TitrationBench::pressDuration(const Number& pressReading, const Number& r
 }
 
 void TitrationBench::Drevant_MouseUp() {
-    if (!m_controls.drevantEnabled || !m_held)
-        return; // no release without its press
+    if (!m_held)
+        return; // no release without its press (taken only while the burette is enabled)
     m_held = false;
     m_state.PointIndex = static_cast<std::int16_t>(m_state.PointIndex + 1);
     const Number now = Number::single(static_cast<float>(m_clock.secondsSinceMidnight()));

@@ -9,9 +9,6 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <cstdlib>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace drevant::keytool {
 
@@ -46,34 +43,6 @@ QString workingFolder() {
 }
 
 } // namespace
-
-std::optional<QString> canonicalPath(const QString& name) {
-#ifdef _WIN32
-    const QString path = QFileInfo(name).canonicalFilePath();
-    return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
-#else
-    char* resolved = ::realpath(nameBytes(name).constData(), nullptr);
-    if (resolved == nullptr)
-        return std::nullopt;
-    const QString path = nameFromBytes(QByteArray(resolved));
-    std::free(resolved);
-    return path;
-#endif
-}
-
-std::optional<QString> standardOutputFolder() {
-#ifdef _WIN32
-    return std::nullopt;
-#else
-    struct stat st {};
-    if (::fstat(STDOUT_FILENO, &st) != 0 || !S_ISREG(st.st_mode))
-        return std::nullopt;
-    const std::optional<QString> file = canonicalPath(QStringLiteral("/proc/self/fd/1"));
-    if (!file)
-        return std::nullopt;
-    return file->left(std::max<qsizetype>(1, file->lastIndexOf(u'/')));
-#endif
-}
 
 ResolvedName resolveSheetName(const QString& folder, const QString& name) {
     ResolvedName r;

@@ -47,7 +47,9 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 # The end-to-end test compares drevant-key.exe's output with the Linux build's, when there is one.
 linux_key="${DREVANT_LINUX_KEY:-}"
-[ -z "$linux_key" ] && [ -x "$root/build/drevant-key" ] && linux_key="$root/build/drevant-key"
+for candidate in "$root/build/tools/drevant-key/drevant-key" "$root/build/drevant-key"; do
+    [ -z "$linux_key" ] && [ -x "$candidate" ] && linux_key="$candidate"
+done
 export DREVANT_WINEPREFIX="${DREVANT_WINEPREFIX:-$root/$build_dir/wine}"
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_FIND_ROOT_PATH="$qt" \

@@ -68,8 +68,9 @@ ResolvedName resolveSheetName(const QString& folder, const QString& name) {
     return r;
 }
 
-QString sheetNameFor(const QString& input, const std::optional<QString>& sheetFolder,
+QString sheetNameFor(const QString& given, const std::optional<QString>& sheetFolder,
                      QString& problem) {
+    const QString input = QDir::fromNativeSeparators(given); // "class\anna.dat" on Windows
     const QString base = sheetFolder ? *sheetFolder : workingFolder();
     // The input's folder resolved (links and ".." as the system sees them); its own name kept,
     // so a link in the class folder is named as the link.

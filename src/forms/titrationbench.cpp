@@ -37,7 +37,7 @@ void TitrationBench::Form_Load() {
     m_state.PressTime = Number::integer(0);
     m_state.PressTotal = Number::integer(0);
     m_state.DataPage = 0;
-    m_state.Kw = std::pow(10.0, -14);
+    m_state.Kw = Pow10(-14);
     DrawEmptyGraph(m_dataGraph);
     m_controls.exportEnabled = false;
     m_controls.restartEnabled = false;

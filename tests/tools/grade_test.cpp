@@ -7,7 +7,9 @@
 #include "grade.h"
 #include "keyreport.h"
 #include "names.h"
+#include "sheetpaths.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -244,6 +246,29 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // Whatever name the tool writes into a sheet, in either style, reads back to the same bytes.
+// A file named on the command line is written into the sheet relative to the sheet's folder,
+// given with the system's separators ("class\anna.dat" on Windows) or with "/".
+TEST(AnswerSheet, NamesAreRelativeToTheSheetsFolder) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("class/sub")));
+    const QString cls = dir.filePath(QStringLiteral("class"));
+    const struct {
+        QString input;
+        const char* name; // empty: refused
+    } rows[] = {
+        {cls + "/anna.dat", "anna.dat"},
+        {QDir::toNativeSeparators(cls + "/anna.dat"), "anna.dat"},
+        {QDir::toNativeSeparators(cls + "/sub/bob.dat"), "sub/bob.dat"},
+        {dir.filePath(QStringLiteral("eve.dat")), ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.input.toStdString());
+        QString problem;
+        EXPECT_EQ(sheetNameFor(row.input, cls, problem), QString::fromUtf8(row.name));
+        EXPECT_EQ(problem.isEmpty(), *row.name != '\0') << problem.toStdString();
+    }
+}
+
 TEST(AnswerSheet, NamesReadBackAsWritten) {
     const QList<QByteArray> names{"=cmd.dat",          "+1.dat",      "-x.dat",     "@x.dat",
                                   "\tx.dat",           "\rx.dat",     "'=x.dat",    "''.dat",

@@ -100,8 +100,10 @@ QString makeFolders(const QByteArray& path) {
         const QByteArray part = path.left(end);
         if (part.endsWith('/'))
             continue;
-        if (::mkdir(part.constData(), 0777) == 0)
-            continue;
+        // Made now or there before, it must be a folder; mkdir's own error is what is told
+        // when nothing is there.
+        errno = 0;
+        (void)::mkdir(part.constData(), 0777);
         const int error = errno;
         struct stat st {};
         if (::stat(part.constData(), &st) == 0) {

@@ -126,8 +126,9 @@ TEST(NameBytesBoundary, Utf8SequenceLimits) {
         for (qsizetype i = 0; i < name.size(); ++i)
             escaped += isEscapedByte(name, i) ? 1 : 0;
         EXPECT_EQ(escaped, r.escaped);
-        if (r.escaped == 0)
+        if (r.escaped == 0) {
             EXPECT_EQ(name, QString::fromUtf8(r.bytes));
+        }
         EXPECT_EQ(nameBytes(name), r.bytes);
     }
 }

@@ -265,6 +265,18 @@ def run(command, timeout, env=None):
         raise
 
 
+def built_here(build, mutants):
+    """Only the mutants of files this build compiles: a platform's own source for another
+    system (e.g. a _windows.cpp on Linux) would always survive. Headers are always kept."""
+    with open(os.path.join(build, "build.ninja"), encoding="utf-8") as f:
+        ninja = f.read()
+    return [m for m in mutants if m["file"].endswith(".h") or m["file"] in ninja]
+
+
+def description(m):
+    return f'{m["file"]}:{m["line"]}: {m["kind"]}: {m["from"]} -> {m["to"]}'
+
+
 def binaries_for(path):
     for folder, binaries in LAYERS.items():
         if path.startswith(folder):
@@ -296,6 +308,9 @@ def main():
     parser.add_argument("-f", "--filter", default="",
                         help="regular expression on the file paths, e.g. 'src/forms|samplekey'")
     parser.add_argument("-k", "--kind", default="", help="only these kinds, e.g. 'widen|drop'")
+    parser.add_argument("-w", "--where", default="",
+                        help="regular expression on the whole mutant as --list prints it, "
+                             "e.g. to try the survivors of a run again")
     parser.add_argument("-b", "--build-dir", default=os.path.join(ROOT, "build-mutants"))
     parser.add_argument("--list", action="store_true", help="list the mutants, run nothing")
     parser.add_argument("--test-timeout", type=float, default=120,
@@ -303,21 +318,24 @@ def main():
     args = parser.parse_args()
 
     restore_leftovers()
-    mutants = [m for m in all_mutants(args.filter) if re.search(args.kind, m["kind"])]
+    mutants = [m for m in all_mutants(args.filter)
+               if re.search(args.kind, m["kind"]) and re.search(args.where, description(m))]
+    build = args.build_dir
+    # The mutants preset (RelWithDebInfo, no benchmarks, ccache when installed); configured
+    # again each time, so that build.ninja lists the sources as they are now.
+    configure = ["cmake", "-B", build]
+    if not os.path.exists(os.path.join(build, "CMakeCache.txt")):
+        configure = ["cmake", "--preset", "mutants", "-B", build]
+    subprocess.run(configure, cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
+    mutants = built_here(build, mutants)
     if args.list:
         for m in mutants:
-            print(f'{m["file"]}:{m["line"]}: {m["kind"]}: {m["from"]} -> {m["to"]}')
+            print(description(m))
         print(len(mutants), "mutants")
         return 0
     chosen = mutants
     if 0 < args.sample < len(mutants):
         chosen = random.Random(args.seed).sample(mutants, args.sample)
-
-    build = args.build_dir
-    if not os.path.exists(os.path.join(build, "CMakeCache.txt")):
-        # The mutants preset (RelWithDebInfo, no benchmarks, ccache when installed).
-        subprocess.run(["cmake", "--preset", "mutants", "-B", build], cwd=ROOT, check=True,
-                       stdout=subprocess.DEVNULL)
     targets = sorted({b for bs in LAYERS.values() for b in bs})
     subprocess.run(["cmake", "--build", build, "--target"] + targets, check=True,
                    stdout=subprocess.DEVNULL)
@@ -346,7 +364,7 @@ def main():
             lines = original.decode("utf-8").split("\n")
             line = lines[m["line"] - 1]
             lines[m["line"] - 1] = line[: m["start"]] + m["replacement"] + line[m["end"]:]
-            where = f'{m["file"]}:{m["line"]}: {m["kind"]}: {m["from"]} -> {m["to"]}'
+            where = description(m)
             try:
                 restorer.plant(full, original, "\n".join(lines).encode("utf-8"))
                 binaries = binaries_for(m["file"])

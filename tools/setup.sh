@@ -13,7 +13,8 @@ packages=(cmake ninja-build ccache clang-format g++ make pkg-config qt6-base-dev
           fonts-dejavu-core fonts-dejavu-extra xvfb xauth x11-utils dpkg-dev
           qt6-base-private-dev dbus at-spi2-core python3-pyatspi xdotool
           lintian appstream desktop-file-utils libreoffice-calc-nogui
-          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei)
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
+          qt6ct qt6-gtk-platformtheme)
 bash tools/install-missing.sh "${packages[@]}"
 
 source tools/preset.sh

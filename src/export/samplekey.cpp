@@ -198,7 +198,7 @@ QString hexField(double value) {
     if (std::isnan(value))
         return QStringLiteral("NAN");
     if (std::isinf(value))
-        return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+        return std::signbit(value) ? QStringLiteral("-INF") : QStringLiteral("INF");
     const double rounded = std::round(value); // half away from zero
     QString text = hexDigits(std::fabs(rounded));
     if (text.size() < 2)

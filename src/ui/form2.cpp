@@ -21,6 +21,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <climits>
 #include <utility>
 
 namespace drevant {
@@ -195,8 +196,12 @@ void Form2::buildControls() {
         const int count = int(DataGraph->spokenRows().size());
         if (count == 0)
             return;
+        // Home and End go to the first and last point; with no point shown yet, Left starts
+        // from the last and Right from the first.
         const int row = DataGraph->shownPoint();
-        const qint64 next = row < 0 ? (step < 0 ? count - 1 : 0) : qint64(row) + step;
+        qint64 next = qint64(row) + step;
+        if (row < 0 && step != INT_MIN && step != INT_MAX)
+            next = step < 0 ? count - 1 : 0;
         showCurvePoint(int(std::clamp<qint64>(next, 0, count - 1)) + 1);
     });
     // Begin Again unloads this window: nothing of it may be touched afterwards.

@@ -2,6 +2,8 @@
 #include "helpwindow.h"
 
 #include "ui/applicationstyle.h"
+#include "ui/twips.h"
+#include "ui/windowscale.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -19,8 +21,11 @@ QPointer<HelpWindow> shared;
 HelpWindow::HelpWindow() {
     setWindowTitle(tr("Drevant Help"));
     setWindowIcon(applicationIcon());
-    setFont(windowFont());
     setAttribute(Qt::WA_DeleteOnClose);
+    // Zoomed like the other windows (the keys, a resize, never larger than the screen); the
+    // text fills the window and flows anew at each size.
+    auto* scale = new WindowScale(*this, QSize(420, 460) * TwipsPerPixel);
+    scale->setFont(this, windowFont());
     m_text = new QTextBrowser(this);
     m_text->setOpenExternalLinks(true);
     m_text->setHtml(
@@ -50,7 +55,6 @@ HelpWindow::HelpWindow() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_text);
-    resize(420, 460);
     install(*this);
 }
 

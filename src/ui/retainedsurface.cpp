@@ -55,6 +55,16 @@ void RetainedSurface::resizeEvent(QResizeEvent*) {
     update();
 }
 
+void RetainedSurface::changeEvent(QEvent* event) {
+    // A desktop switching between a light and a dark theme: what is drawn takes the new
+    // colours, drawn again from its steps.
+    if (event->type() == QEvent::PaletteChange) {
+        m_image = QImage();
+        update();
+    }
+    QWidget::changeEvent(event);
+}
+
 QImage& RetainedSurface::fitImage() {
     // A window draws on its surfaces while it loads, before it is shown and before Qt has
     // sent the resize events: the image follows the geometry the layout has set and the

@@ -50,7 +50,8 @@ public:
     void setScale(double factor);
     double scale() const { return m_scale; }
 
-    // The picture as shown (rebuilt first when the size or the factor has changed).
+    // The picture as shown (rebuilt first when the size, the factor or the palette has
+    // changed).
     const QImage& image() { return fitImage(); }
     // How many times the picture has been drawn again from its steps (for tests and
     // benchmarks: a resize costs one redraw).
@@ -78,6 +79,7 @@ protected:
     double drawText(double x, double y, const QString& text) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

@@ -20,6 +20,7 @@
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -565,6 +566,31 @@ TEST(ExportPath, JoinsFolderAndName) {
     EXPECT_EQ(exportFilePath("/", "a.dat"), QStringLiteral("/a.dat"));
     EXPECT_EQ(exportFilePath("/home/work", "a.dat"), QStringLiteral("/home/work/a.dat"));
     EXPECT_EQ(exportFilePath("/home/work/", "a.dat"), QStringLiteral("/home/work/a.dat"));
+}
+
+// A save over a symbolic link replaces the file it names and keeps the links, through a chain
+// as long as the system itself follows (40); past that the first link is replaced instead.
+TEST_F(ExportFile, SavingThroughAChainOfLinksReplacesTheFileItNames) {
+    DREVANT_SKIP_ON_WINDOWS("symbolic links need rights Windows users do not have");
+    for (const int links : {1, 40, 41}) {
+        SCOPED_TRACE(links);
+        QTemporaryDir dir;
+        const auto at = [&dir](int i) { return dir.filePath(QStringLiteral("link%1").arg(i)); };
+        ASSERT_TRUE(writeBytes(dir.filePath(QStringLiteral("real.dat")), "old"));
+        for (int i = 0; i < links; ++i) {
+            const QString next = i + 1 < links ? at(i + 1) : QStringLiteral("real.dat");
+            std::error_code error;
+            std::filesystem::create_symlink(QFileInfo(next).fileName().toStdString(),
+                                            at(i).toStdString(), error);
+            ASSERT_FALSE(error) << error.message();
+        }
+        DeclareVars vars = shortTitration(QStringLiteral("0.1"));
+        ScriptedRandom random({0.41, 0.25, 0.8});
+        ASSERT_TRUE(writeExportFile(at(0), vars, random, noYield, QLocale::c()).ok);
+        const bool followed = links <= 40;
+        EXPECT_EQ(QFileInfo(at(0)).isSymLink(), followed);
+        EXPECT_EQ(fileBytes(dir.filePath(QStringLiteral("real.dat"))) == "old", !followed);
+    }
 }
 
 } // namespace

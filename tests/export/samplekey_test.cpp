@@ -176,6 +176,9 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"digitForLetter", QStringLiteral("06912999B05D20A3308"), "unknown system"},
         MalformedCase{"notHex", QStringLiteral("E6912999G05D20A3308"), "\"G\" at position 9"},
         MalformedCase{"blankInside", QStringLiteral("E6912 999B05D20A3308"), "position 6"},
+        // Only a to z are folded to capitals: the characters just outside stay as typed.
+        MalformedCase{"graveBeforeA", QStringLiteral("E69`2999B05D20A3308"), "\"`\" at position 4"},
+        MalformedCase{"braceAfterZ", QStringLiteral("E69{2999B05D20A3308"), "\"{\" at position 4"},
         MalformedCase{"minusSign", QStringLiteral("E69-2999B05D20A3308"), "\"-\" at position 4"},
         MalformedCase{"fullWidthDigit", QStringLiteral("E６912999B05D20A3308"), "position 2"},
         MalformedCase{"nulInside", QStringLiteral("E69") + QChar(0) + QStringLiteral("2999B05"),

@@ -99,6 +99,10 @@ TEST(ExportLocations, AFolderBelongsToTheVolumeWithTheLongestRoot) {
     EXPECT_EQ(places.volumeHolding("/"), 0);
     EXPECT_EQ(places.startVolume(), 0);
     EXPECT_EQ(places.volumeHolding(""), -1);
+    // The longest root wins in either order of the list.
+    const ExportLocations reversed({{"/media/ann", "ANN"}, {"/", "root"}}, "/home/ann");
+    EXPECT_EQ(reversed.volumeHolding("/media/ann/run"), 0);
+    EXPECT_EQ(reversed.volumeHolding("/media/annex"), 1);
 }
 
 TEST(ExportLocations, TheSystemListStartsAtTheFileSystemRootAndHoldsTheStartLocation) {

@@ -3,6 +3,8 @@
 // options after the inputs, and the usage errors that stop a run.
 #include "keytool.h"
 
+#include "export/exportformat.h"
+
 #include <gtest/gtest.h>
 
 namespace drevant::keytool {
@@ -141,6 +143,39 @@ TEST(CommandLine, TolerancesAreRead) {
     EXPECT_DOUBLE_EQ(parsed.options->tolerances.pka, 0.1);
     EXPECT_EQ(parsed.options->csv, CsvChoice::Semicolon);
     EXPECT_EQ(parsed.options->gradeSheet, QStringLiteral("s.csv"));
+}
+
+// Both sides of every limit of the number options, and a value that is no number.
+TEST(CommandLineLimits, EachNumberOptionAcceptsItsRangeOnly) {
+    const double below = 0.999999, above = 1.000001;
+    struct Limit {
+        const char* option;
+        double min;
+        double max;
+    };
+    const Limit limits[] = {
+        {"--normality", MinExportNormality, MaxExportNormality},
+        {"--volume-ml", MinExportSampleVolumeL * 1000, MaxExportSampleVolumeL * 1000},
+        {"--tolerance-conc", 0, 100},
+        {"--tolerance-pka", 0, 14},
+    };
+    for (const Limit& l : limits) {
+        const double low = l.min == 0 ? -1e-6 : l.min * below;
+        const std::pair<QString, bool> values[] = {
+            {QString::number(low, 'g', 10), false},
+            {QString::number(l.min, 'g', 10), true},
+            {QString::number(l.max, 'g', 10), true},
+            {QString::number(l.max * above, 'g', 10), false},
+            {QStringLiteral("x"), false},
+        };
+        for (const auto& [value, valid] : values) {
+            SCOPED_TRACE(std::string(l.option) + " " + value.toStdString());
+            const QString option = QString::fromLatin1(l.option) + u'=' + value;
+            const ParsedArguments parsed =
+                parseArguments({QStringLiteral("--grade"), QStringLiteral("s.csv"), option});
+            EXPECT_EQ(parsed.options.has_value(), valid) << parsed.error.toStdString();
+        }
+    }
 }
 
 } // namespace

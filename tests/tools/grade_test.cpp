@@ -202,6 +202,13 @@ INSTANTIATE_TEST_SUITE_P(
                      "",
                      {"a.dat", "c.dat", "d.dat"},
                      {3}},
+        // Old Mac line ends: a lone CR ends a line, inside a quote too.
+        HostileSheet{"OpenQuoteWithLoneCarriageReturns",
+                     QByteArray(Header) +
+                         "\ra.dat,\"x\ry\",,,,,,,,\rb.dat,\"0.0072\rc.dat,,,,,,,,,\r",
+                     "",
+                     {"a.dat", "c.dat"},
+                     {4}},
         HostileSheet{
             "OpenQuoteInTheLastRow", rows(2) + "\"e.dat,,,,,,,,,", "", {"a.dat", "a.dat"}, {4}},
         HostileSheet{"CellsTooManyTooFew",

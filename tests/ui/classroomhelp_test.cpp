@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolTip>
 
 #include <gtest/gtest.h>
@@ -182,6 +183,15 @@ TEST_F(Classroom, TheCurveNamesTheNearestPoint) {
     const QImage picture = graph->image();
     const QStringList rows = graph->spokenRows();
     ASSERT_EQ(rows.size(), 3);
+    // The first key with no point shown yet: Home and End go to their ends, the arrows start
+    // from the far end of their way.
+    const std::pair<Qt::Key, int> firstKeys[] = {
+        {Qt::Key_Home, 0}, {Qt::Key_End, 2}, {Qt::Key_Left, 2}, {Qt::Key_Right, 0}};
+    for (const auto& [key, row] : firstKeys) {
+        graph->showPoint(-1, {});
+        QTest::keyClick(graph, key);
+        EXPECT_EQ(graph->shownPoint(), row) << QKeySequence(key).toString().toStdString();
+    }
 
     for (int point = 1; point <= 3; ++point) {
         const MarkerPosition m = markerPosition(vars.VolLog[point].number().toDouble(),
@@ -203,6 +213,35 @@ TEST_F(Classroom, TheCurveNamesTheNearestPoint) {
     QTest::keyClick(graph, Qt::Key_Right);
     EXPECT_EQ(graph->shownPoint(), 2);
     EXPECT_EQ(graph->image(), picture);
+}
+
+// The help zooms like the other windows, with the keys pressed in its text, and by a resize:
+// its text then flows anew in the whole window.
+TEST(HelpWindowZoom, TheKeysAndAResizeZoomIt) {
+    HelpWindow::open();
+    HelpWindow& help = HelpWindow::instance();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    QApplication::setActiveWindow(&help);
+    auto* text = help.findChild<QTextBrowser*>();
+    ASSERT_NE(text, nullptr);
+    text->setFocus();
+    WindowScale* scale = WindowScale::of(&help);
+    ASSERT_NE(scale, nullptr);
+    const QSize at100 = help.size();
+    const int fontAt100 = text->font().pixelSize();
+    const std::pair<Qt::Key, double> keys[] = {
+        {Qt::Key_Plus, 1.25}, {Qt::Key_Plus, 1.5}, {Qt::Key_Minus, 1.25}, {Qt::Key_0, 1.0}};
+    for (const auto& [key, factor] : keys) {
+        QTest::keyClick(text, key, Qt::ControlModifier);
+        EXPECT_EQ(scale->factor(), factor) << QKeySequence(key).toString().toStdString();
+        EXPECT_EQ(help.size(), scale->clientSize(factor));
+        EXPECT_EQ(text->font().pixelSize(), std::lround(fontAt100 * factor));
+    }
+    EXPECT_LT(help.minimumSize().width(), help.maximumSize().width()); // resizable
+    help.resize(at100 * 2);
+    EXPECT_EQ(scale->factor(), 2.0);
+    EXPECT_EQ(text->geometry(), help.rect()); // the text fills the window
+    help.close();
 }
 
 } // namespace

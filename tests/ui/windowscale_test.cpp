@@ -13,17 +13,23 @@
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
+#include "ui/retainedsurface.h"
 #include "ui/valuelabel.h"
 #include "ui/windowmanager.h"
 #include "ui/windowscale.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformtheme.h>
 
 #include <gtest/gtest.h>
 
@@ -179,14 +185,31 @@ TEST(WindowOpening, ALayoutLargerThanTheScreenOpensWholeOnIt) {
         << room.width() << "x" << room.height();
 }
 
+// A desktop's font and colours: set on the application here, or loaded the way a desktop
+// hands them over, by a platform theme in a process of its own (a theme loads only as the
+// application starts).
 struct Desktop {
     const char* name;
+    const char* theme; // QT_QPA_PLATFORMTHEME, or nullptr: the font and palette set in-process
     const char* family;
     int pointSize;
     bool dark;
 };
+void PrintTo(const Desktop& desktop, std::ostream* out) {
+    *out << desktop.name;
+}
 
-class DesktopFonts : public Windows, public ::testing::WithParamInterface<Desktop> {};
+const Desktop desktops[] = {
+    {"Default", nullptr, "DejaVu Sans", 9, false},
+    {"Large", nullptr, "DejaVu Sans", 16, false},
+    {"LargeSerifDark", nullptr, "DejaVu Serif", 20, true},
+    {"TenPointDark", nullptr, "Liberation Sans", 10, true},
+    // qt6ct's own dark colour scheme ("darker") and a large font; its 10 pt font on light.
+    {"Qt6ctLargeDark", "qt6ct", "DejaVu Serif", 20, true},
+    {"Qt6ctTenPoint", "qt6ct", "DejaVu Sans", 10, false},
+    // GNOME: GTK's dark Adwaita and a large interface font, on an X server of its own.
+    {"GnomeLargeDark", "gtk3", "DejaVu Sans", 16, true},
+};
 
 QPalette darkPalette() {
     QPalette p;
@@ -199,6 +222,30 @@ QPalette darkPalette() {
     p.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xe4));
     p.setColor(QPalette::HighlightedText, Qt::white);
     return p;
+}
+
+bool isDark(const QColor& colour) {
+    return relativeLuminance(colour) < ValueLabel::DarkWindowLuminance;
+}
+
+// A desktop switching to a dark theme and back: the graph and the panel are drawn again in
+// its colours, each once.
+TEST_F(Windows, ThePicturesTakeTheDesktopsNewColours) {
+    Form2* f2 = windows.titrationWindow();
+    RetainedSurface* surfaces[] = {f2->DataGraph, f2->MessageBox};
+    for (RetainedSurface* surface : surfaces)
+        surface->image();
+    for (const QPalette& palette : {darkPalette(), QApplication::style()->standardPalette()}) {
+        QApplication::setPalette(palette);
+        QCoreApplication::sendPostedEvents();
+        for (RetainedSurface* surface : surfaces) {
+            SCOPED_TRACE(surface->metaObject()->className());
+            const int before = surface->redrawCount();
+            EXPECT_EQ(surface->image().pixelColor(0, 0), palette.color(QPalette::Base));
+            surface->image();
+            EXPECT_EQ(surface->redrawCount(), before + 1);
+        }
+    }
 }
 
 // The box a caption takes where its control draws it; empty when it is not drawn as text.
@@ -229,41 +276,144 @@ QRect captionBox(QWidget* w, QRect& room) {
     return {};
 }
 
-// Under the desktop's font and palette every caption lies inside its control at 100 % and
-// zoomed; the value labels stay readable on their background.
-TEST_P(DesktopFonts, NoCaptionLeavesItsControl) {
-    const Desktop& d = GetParam();
-    QApplication::setFont(QFont(QString::fromLatin1(d.family), d.pointSize));
-    if (d.dark)
-        QApplication::setPalette(darkPalette());
-    windows.titrationWindow()->Label4->setText(QStringLiteral("0.250")); // widest values
-    windows.titrationWindow()->Label5->setText(QStringLiteral("1000"));
-    for (const double factor : {1.0, 2.0}) {
-        for (QWidget* window : all()) {
-            WindowScale::of(window)->setFactor(factor);
-            for (QWidget* w : window->findChildren<QWidget*>()) {
-                QRect room;
-                const QRect box = captionBox(w, room);
-                if (box.isNull())
-                    continue;
-                SCOPED_TRACE(w->metaObject()->className());
-                SCOPED_TRACE(factor);
-                EXPECT_TRUE(room.contains(box))
-                    << qPrintable(w->property("text").toString()) << " needs " << box.width() << "x"
-                    << box.height() << " in " << room.width() << "x" << room.height();
+class DesktopCheck : public Windows {
+protected:
+    // Under the desktop's font and palette every caption lies inside its control at 100 % and
+    // zoomed; the value labels lie on a dark field on a dark desktop, readable.
+    void expectTheLayoutUntouched(bool dark) {
+        windows.titrationWindow()->Label4->setText(QStringLiteral("0.250")); // widest values
+        windows.titrationWindow()->Label5->setText(QStringLiteral("1000"));
+        for (const double factor : {1.0, 2.0}) {
+            for (QWidget* window : all()) {
+                WindowScale::of(window)->setFactor(factor);
+                for (QWidget* w : window->findChildren<QWidget*>()) {
+                    QRect room;
+                    const QRect box = captionBox(w, room);
+                    if (box.isNull())
+                        continue;
+                    SCOPED_TRACE(w->metaObject()->className());
+                    SCOPED_TRACE(factor);
+                    EXPECT_TRUE(room.contains(box))
+                        << qPrintable(w->property("text").toString()) << " needs " << box.width()
+                        << "x" << box.height() << " in " << room.width() << "x" << room.height();
+                }
             }
         }
+        const auto values = windows.titrationWindow()->findChildren<ValueLabel*>();
+        ASSERT_EQ(values.size(), 2);
+        for (const ValueLabel* value : values) {
+            EXPECT_EQ(isDark(value->backgroundColour()), dark);
+            EXPECT_GE(contrastRatio(value->textColour(), value->backgroundColour()), TextContrast);
+        }
     }
-    const auto* value = static_cast<ValueLabel*>(windows.titrationWindow()->Label4);
-    EXPECT_GE(contrastRatio(value->textColour(), value->backgroundColour()), TextContrast);
+};
+
+class DesktopFonts : public DesktopCheck, public ::testing::WithParamInterface<Desktop> {};
+
+// The desktop's settings where its platform theme reads them: qt6ct's file, GTK's settings.
+void writeDesktopSettings(const Desktop& d, const QString& configHome) {
+    const auto write = [&configHome](const QString& name, const QString& text) {
+        QDir(configHome).mkpath(QFileInfo(name).path());
+        QFile file(QDir(configHome).filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+    };
+    const QString font = QStringLiteral("%1,%2,-1,5,400,0,0,0,0,0,0,0,0,0,0,1")
+                             .arg(QLatin1String(d.family))
+                             .arg(d.pointSize);
+    write(QStringLiteral("qt6ct/qt6ct.conf"),
+          QStringLiteral("[Appearance]\ncustom_palette=%1\n"
+                         "color_scheme_path=/usr/share/qt6ct/colors/darker.conf\nstyle=Fusion\n"
+                         "[Fonts]\ngeneral=\"%2\"\nfixed=\"%2\"\n")
+              .arg(d.dark ? QStringLiteral("true") : QStringLiteral("false"), font));
+    write(QStringLiteral("gtk-3.0/settings.ini"),
+          QStringLiteral("[Settings]\ngtk-font-name=%1 %2\n")
+              .arg(QLatin1String(d.family))
+              .arg(d.pointSize));
 }
 
-INSTANTIATE_TEST_SUITE_P(Desktops, DesktopFonts,
-                         ::testing::Values(Desktop{"Default", "DejaVu Sans", 9, false},
-                                           Desktop{"Large", "DejaVu Sans", 16, false},
-                                           Desktop{"LargeSerifDark", "DejaVu Serif", 20, true},
-                                           Desktop{"TenPointDark", "Liberation Sans", 10, true}),
+TEST_P(DesktopFonts, NoCaptionLeavesItsControl) {
+    const Desktop& d = GetParam();
+    if (!d.theme) {
+        QApplication::setFont(QFont(QString::fromLatin1(d.family), d.pointSize));
+        if (d.dark) {
+            QApplication::setPalette(darkPalette());
+            QCoreApplication::sendPostedEvents(); // the windows take it in a posted event
+        }
+        expectTheLayoutUntouched(d.dark);
+        return;
+    }
+    // The same checks in a process started under the theme (UnderTheDesktop below).
+    QTemporaryDir config;
+    ASSERT_TRUE(config.isValid());
+    writeDesktopSettings(d, config.path());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORMTHEME"), QString::fromLatin1(d.theme));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    env.insert(QStringLiteral("DREVANT_DESKTOP_ROW"), QLatin1String(d.name));
+    QStringList command = {QCoreApplication::applicationFilePath(),
+                           QStringLiteral("--gtest_filter=UnderTheDesktop.") +
+                               QLatin1String(d.name)};
+    if (QLatin1String(d.theme) == QLatin1String("gtk3")) {
+        // GTK opens the X display as the theme loads.
+        env.insert(QStringLiteral("GTK_THEME"),
+                   d.dark ? QStringLiteral("Adwaita:dark") : QStringLiteral("Adwaita"));
+        command.prepend(QStringLiteral(DREVANT_RUN_UNDER_XVFB));
+        command.prepend(QStringLiteral("bash"));
+    }
+    QProcess child;
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(command.takeFirst(), command);
+    const bool finished = child.waitForFinished(150000);
+    if (!finished) {
+        child.kill();
+        child.waitForFinished(5000);
+    }
+    const QString output = QString::fromLocal8Bit(child.readAll());
+    EXPECT_TRUE(finished) << "timed out";
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(child.exitCode(), 0) << qPrintable(output);
+    EXPECT_TRUE(output.contains(QLatin1String("[  PASSED  ] 1 test"))) << qPrintable(output);
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktops, DesktopFonts, ::testing::ValuesIn(desktops),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The test of a process NoCaptionLeavesItsControl started under a platform theme, registered
+// only there: the theme has loaded and handed over the row's font and colours, and the layout
+// ignores them.
+class UnderTheDesktop : public DesktopCheck {
+public:
+    explicit UnderTheDesktop(const Desktop& desktop) : d(desktop) {}
+    void TestBody() override {
+        const QPlatformTheme* theme = QGuiApplicationPrivate::platformTheme();
+        ASSERT_NE(theme, nullptr);
+        const QFont* font = theme->font(QPlatformTheme::SystemFont);
+        ASSERT_NE(font, nullptr) << "the theme hands over no font";
+        EXPECT_EQ(font->family().toStdString(), d.family);
+        EXPECT_EQ(font->pointSize(), d.pointSize);
+        if (const QPalette* palette = theme->palette())
+            EXPECT_EQ(isDark(palette->color(QPalette::Window)), d.dark);
+        else
+            EXPECT_FALSE(d.dark) << "the theme hands over no palette";
+        EXPECT_EQ(isDark(QApplication::palette().color(QPalette::Window)), d.dark)
+            << "the program does not take the desktop's colours";
+        expectTheLayoutUntouched(d.dark);
+    }
+
+private:
+    const Desktop& d;
+};
+
+const bool underTheDesktop = [] {
+    const QByteArray row = qgetenv("DREVANT_DESKTOP_ROW");
+    for (const Desktop& d : desktops)
+        if (d.theme && row == d.name)
+            ::testing::RegisterTest("UnderTheDesktop", d.name, nullptr, nullptr, __FILE__, __LINE__,
+                                    [&d]() -> DesktopCheck* { return new UnderTheDesktop(d); });
+    return true;
+}();
 
 } // namespace
 } // namespace drevant

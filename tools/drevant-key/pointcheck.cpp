@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ranges>
 
 namespace drevant::keytool {
 
@@ -48,11 +49,11 @@ std::vector<SampleBounds> afterExportBounds(const DecodedSample& s) {
 
 SampleTable afterExportTable(const DecodedSample& s) {
     SampleTable t = decodedSampleTable(s);
-    if (s.fillers.empty())
-        return t;
-    for (int i = 0; i < KeyFieldCount; ++i) {
-        if (!s.present[i])
-            t[i] = Number::real(s.fillers.front().value[i]);
+    for (const FillerReading& first : s.fillers | std::views::take(1)) {
+        for (int i = 0; i < KeyFieldCount; ++i) {
+            if (!s.present[i])
+                t[i] = Number::real(first.value[i]);
+        }
     }
     return t;
 }

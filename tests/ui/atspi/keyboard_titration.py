@@ -4,9 +4,11 @@
 Starts its own X server (Xvfb, key auto-repeat on), its own session bus (the AT-SPI bus is
 started from it on demand), and the real drevant with the accessibility bridge always on. It
 drives the program with xdotool key events only: a level, normality and volume with the keys,
-Start, Space held for two seconds and for one, a data page, and an export under a typed name.
+Start, Space held for two seconds and for one, a data page, the arrows over the curve, and an
+export under a typed name.
 It reads the message panel's text, the graph's points and the scroll bars' names and values
-through AT-SPI and checks them against the exported file.
+through AT-SPI, and the points announced as the focus walks the curve, and checks them against
+the exported file.
 
 Usage: keyboard_titration.py PATH_TO_DREVANT
 Bounded in time (TIME_LIMIT_S); every process it started is ended and its temporary folder
@@ -189,6 +191,14 @@ def focus_within(app, pyatspi, name):
     return False
 
 
+def pump_events():
+    """Delivers the accessibility events that have arrived to their listeners."""
+    from gi.repository import GLib
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
+
+
 def panel_text(app):
     panel = named(app, "text", "Messages")
     if panel is None:
@@ -244,6 +254,15 @@ def run(drevant):
             return the_app(pyatspi)
 
         app = wait_for("drevant on the accessibility bus", registered, 60)
+        # What a screen reader hears: the objects that gain the focus, as the bridge announces
+        # them.
+        focus_events = []
+
+        def on_focus(event):
+            if event.detail1 == 1:
+                focus_events.append(event.source.name)
+
+        pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
 
         # Difficulty window: the level group is one tab stop whose arrows choose the level;
         # Down selects "Medium Difficulty", Tab goes on to "Begin".
@@ -301,10 +320,24 @@ def run(drevant):
                         and panel_text(app))
 
         # The page met the end of the data: "Show Data" locks itself and the focus goes back to
-        # the burette. Export: Tab past the panel, the graph and the locked Start.
+        # the burette. Tab past the panel to the graph.
         eventually("focus back on the burette", lambda: focused_name(app, pyatspi),
                    "Burette: hold to add titrant")
-        s.keys("Tab", "Tab", "Tab")
+        s.keys("Tab", "Tab")
+        eventually("Tab to the graph", lambda: focus_within(app, pyatspi, "Titration curve"),
+                   True)
+        # Arrowing over the curve: each key's point is announced as the focus, by its volume
+        # and pH (the rows are checked against the file below).
+        rows = [graph.getChildAtIndex(i).name for i in range(graph.childCount)]
+        walked = []
+        for key in ("Home", "Right", "End", "Left"):
+            pump_events()  # what the Tab announced
+            focus_events.clear()
+            s.keys(key)
+            walked.append(wait_for("a focus announced after " + key,
+                                   lambda: pump_events() or (focus_events and focus_events[0])))
+        # Export: Tab past the locked Start.
+        s.keys("Tab")
         eventually("Tab to Export Data", lambda: focused_name(app, pyatspi), "Export Data")
         s.keys("space")
         s.focus_window("Export Data")
@@ -356,15 +389,16 @@ def run(drevant):
             float(lines.get("Current Burrette Value (mL)", "nan")) - last_v * 1000) < 2e-6 * max(
             1.0, last_v * 1000), True))
         checks.append(("report: titrant strength", "Titrant Strength (N): 0.1" in report, True))
-        rows = [graph.getChildAtIndex(i).name for i in range(graph.childCount)]
+        checks.append(("points announced walking the curve", walked,
+                       [rows[0], rows[1], rows[2], rows[1]]))
         checks.append(("graph rows", rows, ["Point %d: %s mL, pH %s" % (
             i + 1, two_decimals(v * 1000), two_decimals(ph)) for i, (v, ph) in enumerate(points)]))
         bad = ["%s: expected %r, got %r" % (what, want, got) for what, got, want in checks
                if got != want]
         if bad:
             fail("\n".join(bad) + "\npanel report:\n" + report + "\nfile key: " + key)
-        print("keyboard titration through AT-SPI: %d points, first press %.3f mL, key %s"
-              % (len(points), first_press_ml, key))
+        print("keyboard titration through AT-SPI: %d points, first press %.3f mL, key %s; "
+              "the arrows announced %s" % (len(points), first_press_ml, key, " | ".join(walked)))
     finally:
         stop_all()
         shutil.rmtree(tmp, ignore_errors=True)

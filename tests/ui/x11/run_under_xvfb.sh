@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs one command under a private Xvfb server of its own (1280 x 1024, no window manager),
-# bounded in time. The server and its temporary folder are removed however the command ends.
-#   run_under_xvfb.sh COMMAND [ARGS...]
+# Runs one command under a private Xvfb server of its own (no window manager), bounded in time.
+# The server and its temporary folder are removed however the command ends.
+#   [XVFB_SCREEN=WIDTHxHEIGHT] run_under_xvfb.sh COMMAND [ARGS...]   (default 1280x1024)
 set -uo pipefail
 
 work=$(mktemp -d)
@@ -18,7 +18,7 @@ trap cleanup EXIT
 
 # -displayfd: the server picks a free display and writes its number once it accepts clients.
 # -noreset: it does not reset (refusing connections for a moment) when a client leaves.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3> "$work/display" 2> "$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1280x1024}x24" -nolisten tcp -noreset 3> "$work/display" 2> "$work/xvfb.log" &
 xvfb=$!
 for _ in $(seq 100); do
     [ -s "$work/display" ] && break

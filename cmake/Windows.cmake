@@ -9,6 +9,8 @@ if(NOT MINGW)
 endif()
 
 add_link_options(-static -static-libgcc -static-libstdc++)
+# A release program carries no symbol table (it would more than double drevant.exe).
+add_link_options($<$<CONFIG:Release>:-s>)
 # Unicode Win32 calls (CreateFileW and the like) and no min/max macros from windows.h.
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 

@@ -10,8 +10,25 @@ double Log10(double x) {
     return std::log(x) / std::log(10.0);
 }
 
+double Pow10(double exponent) {
+    // 10^k is exact in a double up to k = 22, and a division is correctly rounded.
+    static constexpr std::array<double, 23> exact = [] {
+        std::array<double, 23> t{};
+        t[0] = 1.0;
+        for (std::size_t k = 1; k < t.size(); ++k)
+            t[k] = t[k - 1] * 10.0;
+        return t;
+    }();
+    const double magnitude = std::fabs(exponent);
+    if (magnitude == std::trunc(magnitude) && magnitude < double(exact.size())) {
+        const double power = exact[static_cast<std::size_t>(magnitude)];
+        return exponent < 0 ? 1.0 / power : power;
+    }
+    return std::pow(10.0, exponent);
+}
+
 double gridH(int n) {
-    return std::pow(10.0, (-14 * n) / 1000.0);
+    return Pow10((-14 * n) / 1000.0);
 }
 
 namespace {

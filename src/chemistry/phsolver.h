@@ -18,6 +18,10 @@ struct PhSolution {
 // Base-10 logarithm as ln x / ln 10 (not std::log10: the last bits must match that quotient).
 double Log10(double x);
 
+// 10^exponent. A whole exponent gives the correctly rounded power on every system (some C
+// libraries' pow is off by a unit in the last place there, which moves pH steps and key fields).
+double Pow10(double exponent);
+
 // The grid's hydrogen-ion concentration at step n: 10^((-14 n) / 1000).
 double gridH(int n);
 

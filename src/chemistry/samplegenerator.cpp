@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "samplegenerator.h"
 
+#include "chemistry/phsolver.h"
+
 #include <cmath>
 
 namespace drevant {
@@ -9,16 +11,16 @@ double drawConcentration(double u) {
     return (u * 9.9 + 0.1) / 1000;
 }
 double drawStrongConstant(double u) {
-    return std::pow(10.0, u * 3);
+    return Pow10(u * 3);
 }
 double drawWeakConstant(double u) {
-    return std::pow(10.0, -(u * 5 + 4));
+    return Pow10(-(u * 5 + 4));
 }
 double drawFirstConstant(double u) {
-    return std::pow(10.0, -(u * 3 + 4));
+    return Pow10(-(u * 3 + 4));
 }
 double drawSecondConstant(double u) {
-    return std::pow(10.0, -(u * 3 + 7));
+    return Pow10(-(u * 3 + 7));
 }
 
 namespace {

@@ -53,13 +53,11 @@ bool AtomicFile::open() {
         return false;
     }
 
-    // Cut from the name itself (not through QFileInfo), so that its bytes stay as they are.
-    const qsizetype slash = m_target.lastIndexOf(u'/');
-    const QString folder = slash < 0    ? QStringLiteral(".")
-                           : slash == 0 ? QStringLiteral("/")
-                                        : m_target.left(slash);
+    // The folder with its last "/" ("" for a bare name: the working folder), cut from the name
+    // itself (not through QFileInfo), so that its bytes stay as they are.
+    const QString folder = m_target.left(m_target.lastIndexOf(u'/') + 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString candidate = folder + u'/' + temporaryName();
+        const QString candidate = folder + temporaryName();
         switch (platformfile::createNew(m_file, candidate, m_target, m_error)) {
         case platformfile::Creation::Created:
             m_temporaryPath = candidate;

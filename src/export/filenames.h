@@ -35,5 +35,8 @@ enum class EntryKind { Folders, Files };
 // hidden ones included, unsorted; none when the folder cannot be read.
 QStringList folderEntries(const QString& folder, EntryKind kind);
 bool isFolderPath(const QString& path);
+// The user's home folder: on Unix by the bytes of HOME (a name that is not UTF-8 is kept),
+// on Windows the user's profile folder.
+QString homeFolderPath();
 
 } // namespace drevant

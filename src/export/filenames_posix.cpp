@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/filenames.h"
 
+#include <QDir>
+
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -35,6 +37,11 @@ QStringList folderEntries(const QString& folder, EntryKind kind) {
 bool isFolderPath(const QString& path) {
     struct stat st {};
     return !path.isEmpty() && ::stat(nameBytes(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+QString homeFolderPath() {
+    const QString home = nameFromBytes(qgetenv("HOME"));
+    return isFolderPath(home) ? home : QDir::homePath();
 }
 
 } // namespace drevant

@@ -21,4 +21,8 @@ bool isFolderPath(const QString& path) {
     return !path.isEmpty() && QFileInfo(path).isDir();
 }
 
+QString homeFolderPath() {
+    return QDir::homePath();
+}
+
 } // namespace drevant

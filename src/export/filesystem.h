@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace drevant {
 
 // The few file-system calls that need the system's own interface (names as bytes, files
@@ -24,6 +26,13 @@ struct RawFile {
     QString systemError; // when CannotOpen or CannotRead, in the system's words
 };
 RawFile readRegularFile(const QByteArray& path, qint64 maxBytes);
+
+// Shared by the platforms' readRegularFile: an opened regular file of `size` bytes read with
+// `readSome` (bytes read into the buffer, 0 at the end, -1 on an error whose text
+// lastSystemError gives), at most maxBytes + 1 bytes of it.
+using ReadSome = std::function<qint64(char* buffer, qint64 wanted)>;
+RawFile readOpenedFile(qint64 size, qint64 maxBytes, const ReadSome& readSome);
+QString lastSystemError();
 
 // Creates a folder and the missing folders above it. Empty when the folder exists
 // afterwards, else why not, in the system's words.

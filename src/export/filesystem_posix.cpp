@@ -77,30 +77,17 @@ RawFile readRegularFile(const QByteArray& path, qint64 maxBytes) {
         out.status = RawFile::NotRegular;
         return out;
     }
-    if (opened.st_size > maxBytes) {
-        out.status = RawFile::TooLarge;
-        out.size = opened.st_size;
-        return out;
-    }
-    out.bytes = QByteArray(maxBytes + 1, Qt::Uninitialized);
-    qsizetype filled = 0;
-    while (filled < out.bytes.size()) {
-        const ssize_t n = ::read(fd.get(), out.bytes.data() + filled,
-                                 static_cast<std::size_t>(out.bytes.size() - filled));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            out.status = RawFile::CannotRead;
-            out.systemError = systemText(errno);
-            out.bytes.clear();
-            return out;
-        }
-        if (n == 0)
-            break;
-        filled += n;
-    }
-    out.bytes.truncate(filled);
-    return out;
+    return readOpenedFile(opened.st_size, maxBytes, [&fd](char* buffer, qint64 wanted) {
+        ssize_t n = 0;
+        do {
+            n = ::read(fd.get(), buffer, static_cast<std::size_t>(wanted));
+        } while (n < 0 && errno == EINTR);
+        return static_cast<qint64>(n);
+    });
+}
+
+QString lastSystemError() {
+    return systemText(errno);
 }
 
 QString makeFolders(const QByteArray& path) {

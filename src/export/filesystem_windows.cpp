@@ -111,29 +111,15 @@ RawFile readRegularFile(const QByteArray& path, qint64 maxBytes) {
         out.systemError = windowsErrorText(::GetLastError());
         return out;
     }
-    if (size.QuadPart > maxBytes) {
-        out.status = RawFile::TooLarge;
-        out.size = size.QuadPart;
-        return out;
-    }
-    out.bytes = QByteArray(maxBytes + 1, Qt::Uninitialized);
-    qsizetype filled = 0;
-    while (filled < out.bytes.size()) {
+    return readOpenedFile(size.QuadPart, maxBytes, [&handle](char* buffer, qint64 wanted) {
         DWORD n = 0;
-        const DWORD wanted =
-            static_cast<DWORD>(std::min<qsizetype>(out.bytes.size() - filled, 1 << 30));
-        if (!::ReadFile(handle.get(), out.bytes.data() + filled, wanted, &n, nullptr)) {
-            out.status = RawFile::CannotRead;
-            out.systemError = windowsErrorText(::GetLastError());
-            out.bytes.clear();
-            return out;
-        }
-        if (n == 0)
-            break;
-        filled += n;
-    }
-    out.bytes.truncate(filled);
-    return out;
+        const auto most = static_cast<DWORD>(std::min<qint64>(wanted, 1 << 30));
+        return ::ReadFile(handle.get(), buffer, most, &n, nullptr) ? qint64(n) : qint64(-1);
+    });
+}
+
+QString lastSystemError() {
+    return windowsErrorText(::GetLastError());
 }
 
 QString makeFolders(const QByteArray& path) {

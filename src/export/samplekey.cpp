@@ -191,7 +191,7 @@ double decodeFieldValue(int index, double field) {
     if (index < 0 || index >= FieldCount)
         return std::nan("");
     const KeyFieldScale& s = KeyFieldScales[index];
-    return s.constant ? std::pow(10.0, s.base - field / s.scale) : field / s.scale;
+    return s.constant ? Pow10(s.base - field / s.scale) : field / s.scale;
 }
 
 QString hexField(double value) {
@@ -199,7 +199,11 @@ QString hexField(double value) {
         return QStringLiteral("NAN");
     if (std::isinf(value))
         return std::signbit(value) ? QStringLiteral("-INF") : QStringLiteral("INF");
-    const double rounded = std::round(value); // half away from zero
+    // Half away from zero, from the exact fraction (some C libraries' round adds 0.5 first,
+    // which takes 0.49999999999999994 up to 1).
+    double rounded = std::trunc(value);
+    if (std::fabs(value - rounded) >= 0.5)
+        rounded += std::copysign(1.0, value);
     QString text = hexDigits(std::fabs(rounded));
     if (text.size() < 2)
         text.prepend(u'0');

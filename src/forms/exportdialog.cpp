@@ -40,10 +40,15 @@ bool isPseudoFileSystem(const QStorageInfo& volume) {
     return false;
 }
 
-// What a person calls a volume: its label, "root" for the Unix root, else the device's name
-// ("sdb1"), else the file system type.
+// A drive letter's root ("C:/"): the letter names the drive by itself.
+bool isDriveLetterRoot(const QString& root) {
+    return root.size() == 3 && root.at(0).isLetter() && root.at(1) == u':' && root.at(2) == u'/';
+}
+
+// What a person calls a volume: its label; a drive letter without a label needs none; else
+// "root" for the Unix root, the device's name ("sdb1"), else the file system type.
 QString volumeName(const QStorageInfo& volume) {
-    if (!volume.name().isEmpty())
+    if (!volume.name().isEmpty() || isDriveLetterRoot(volume.rootPath()))
         return volume.name();
     if (volume.rootPath() == QLatin1String("/"))
         return QStringLiteral("root");
@@ -55,12 +60,6 @@ QString volumeName(const QStorageInfo& volume) {
 
 bool isFolder(const QString& path) {
     return isFolderPath(path); // by the bytes of the name, also when they are not UTF-8
-}
-
-// The home folder by the bytes of HOME, so a name that is not UTF-8 is kept.
-QString homeFolder() {
-    const QString home = nameFromBytes(qgetenv("HOME"));
-    return isFolder(home) ? home : QDir::homePath();
 }
 
 class SavingFlag {
@@ -77,7 +76,8 @@ private:
 } // namespace
 
 QString driveText(const ExportVolume& volume) {
-    return QDir::toNativeSeparators(volume.rootPath) + DriveNameOpen + volume.name + u')';
+    const QString root = QDir::toNativeSeparators(volume.rootPath);
+    return volume.name.isEmpty() ? root : root + DriveNameOpen + volume.name + u')';
 }
 
 ExportLocations::ExportLocations(std::vector<ExportVolume> volumes, QString startFolder)
@@ -86,7 +86,7 @@ ExportLocations::ExportLocations(std::vector<ExportVolume> volumes, QString star
 ExportLocations ExportLocations::system() {
     QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!isFolder(start))
-        start = homeFolder();
+        start = homeFolderPath();
     start = cleanFolderPath(start);
 
     std::vector<ExportVolume> volumes;

@@ -95,8 +95,9 @@ QStringList PrintedLines::lines() const {
         QString line;
         double end = 0;
         for (const Piece* piece : pieces) {
-            // A gap of more than a small fraction of a line height is a move to a later zone.
-            if (!line.isEmpty() && piece->x > end + m_lineHeight / 8)
+            // A gap of more than a small fraction of a line height is a move to a later zone
+            // (a blank before the first piece goes in simplified() below).
+            if (piece->x > end + m_lineHeight / 8)
                 line += u' ';
             line += piece->text;
             end = piece->x + piece->width;

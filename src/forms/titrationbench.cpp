@@ -37,7 +37,7 @@ void TitrationBench::Form_Load() {
     m_state.PressTime = Number::integer(0);
     m_state.PressTotal = Number::integer(0);
     m_state.DataPage = 0;
-    m_state.Kw = std::pow(10.0, -14);
+    m_state.Kw = Pow10(-14);
     DrawEmptyGraph(m_dataGraph);
     m_controls.exportEnabled = false;
     m_controls.restartEnabled = false;
@@ -150,8 +150,8 @@ Number TitrationBench::pressDuration(const Number& pressReading, const Number& r
 }
 
 void TitrationBench::Drevant_MouseUp() {
-    if (!m_controls.drevantEnabled || !m_held)
-        return; // no release without its press
+    if (!m_held)
+        return; // no release without its press (taken only while the burette is enabled)
     m_held = false;
     m_state.PointIndex = static_cast<std::int16_t>(m_state.PointIndex + 1);
     const Number now = Number::single(static_cast<float>(m_clock.secondsSinceMidnight()));

@@ -71,6 +71,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Pure water: the residual is Kw/H - H, zero at pH 7 exactly; whether the grid point at n = 500
 // already counts depends on the last bit of the computed powers, so either neighbour is right.
+// Whole exponents give the correctly rounded power (the literals are rounded by the compiler)
+// on every system, up to the last exact power 1e22; beyond it and between whole numbers the
+// C library's pow.
+TEST(Pow10, WholeExponentsAreTheCorrectlyRoundedPowers) {
+    const struct {
+        double exponent;
+        double power;
+    } rows[] = {{0, 1.0},   {1, 10.0},    {22, 1e22},   {-1, 0.1},    {-4, 1e-4}, {-7, 1e-7},
+                {-8, 1e-8}, {-14, 1e-14}, {-21, 1e-21}, {-22, 1e-22}, {-0.0, 1.0}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.exponent);
+        EXPECT_EQ(Pow10(row.exponent), row.power);
+    }
+    EXPECT_NEAR(Pow10(23) / 1e23, 1.0, 1e-13); // some libraries miss by ulps
+    EXPECT_NEAR(Pow10(-23) / 1e-23, 1.0, 1e-13);
+    EXPECT_NEAR(Pow10(0.5), std::sqrt(10.0), 1e-13);
+}
+
 TEST(SolverEdges, PureWaterStopsAtPhSeven) {
     for (double v0 : {0.001, 0.2, 1.0}) {
         for (double n : {0.001, 0.25, 0.5}) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Both sides of the export layer's limits: a data line's volume and pH, a labelled line's
-// range, and the filler fields a sample key can carry.
+// range, the filler fields a sample key can carry, and the UTF-8 a file name's bytes are read as.
 #include "export/exportfilereader.h"
+#include "export/filenames.h"
 #include "export/samplekey.h"
 
 #include <gtest/gtest.h>
@@ -18,10 +19,21 @@ TEST(DataLineBoundary, VolumeAndPhLimits) {
         bool read;
     };
     const Row rows[] = {
-        {"-0.0000001 7", 0.0, false}, {"0 7", 0.0, true},           {"0.02 7", 0.0, true},
-        {"0.02000009 7", 0.0, true},  {"0.0200002 7", 0.0, false},  {"0.005 7", 0.005, true},
-        {"0.004999 7", 0.005, false}, {"0.001 -0.001", 0.0, false}, {"0.001 0", 0.0, true},
-        {"0.001 14", 0.0, true},      {"0.001 14.001", 0.0, false},
+        {"-0.0000001 7", 0.0, false},
+        {"0 7", 0.0, true},
+        {"0.02 7", 0.0, true},
+        {"0.02000009 7", 0.0, true},
+        {"0.0200002 7", 0.0, false},
+        {"0.005 7", 0.005, true},
+        {"0.004999 7", 0.005, false},
+        {"0.001 -0.001", 0.0, false},
+        {"0.001 0", 0.0, true},
+        {"0.001 14", 0.0, true},
+        {"0.001 14.001", 0.0, false},
+        // Digits on both sides of a separator, as the program prints them.
+        {".001 7", 0.0, false},
+        {"0.001 7.", 0.0, false},
+        {"0.001 -7", 0.0, false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.line);
@@ -76,6 +88,47 @@ TEST(FillerBoundary, TwoDigitFillerRanges) {
         ASSERT_TRUE(decoding.sample) << decoding.error.toStdString();
         EXPECT_EQ(decoding.sample->fillers.size(), r.possible ? 1u : 0u);
         EXPECT_EQ(impossibleKeyReason(*decoding.sample).isEmpty(), r.possible);
+    }
+}
+
+// A file name's bytes: each UTF-8 sequence at both ends of its range is read as its character;
+// an overlong form, a surrogate, a value past U+10FFFF or a cut sequence is kept byte by byte
+// (each byte as U+DC80 to U+DCFF), so the bytes come back unchanged.
+TEST(NameBytesBoundary, Utf8SequenceLimits) {
+    struct Row {
+        QByteArray bytes;
+        int escaped; // bytes kept as they are
+    };
+    const Row rows[] = {
+        {"\x7F", 0},
+        {"\xC2\x80", 0},
+        {"\xC1\xBF", 2},
+        {"\xDF\xBF", 0},
+        {"\xE0\xA0\x80", 0},
+        {"\xE0\x9F\xBF", 3},
+        {"\xED\x9F\xBF", 0},
+        {"\xED\xA0\x80", 3},
+        {"\xED\xBF\xBF", 3},
+        {"\xEE\x80\x80", 0},
+        {"\xF0\x90\x80\x80", 0},
+        {"\xF0\x8F\xBF\xBF", 4},
+        {"\xF4\x8F\xBF\xBF", 0},
+        {"\xF4\x90\x80\x80", 4},
+        {"\xF8\x88\x80\x80\x80", 5},
+        {"a\xE2\x82", 2},
+        {"\xC3(", 1},
+        {"\xE2\x82\xAC", 0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.bytes.toHex().toStdString());
+        const QString name = nameFromBytes(r.bytes);
+        int escaped = 0;
+        for (qsizetype i = 0; i < name.size(); ++i)
+            escaped += isEscapedByte(name, i) ? 1 : 0;
+        EXPECT_EQ(escaped, r.escaped);
+        if (r.escaped == 0)
+            EXPECT_EQ(name, QString::fromUtf8(r.bytes));
+        EXPECT_EQ(nameBytes(name), r.bytes);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "export/exportwriter.h"
 #include "support/exportfixtures.h"
 #include "support/gtestscriptedrandom.h"
+#include "support/systemfiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -55,7 +56,10 @@ protected:
 
 TEST_P(WindowsSave, SavesOrSaysWhyInOneLineKeepingWhatWasThere) {
     const SaveRow& c = GetParam();
-    const QString target = m_dir.filePath(c.name);
+    if (c.before == Before::OldFile && c.name.toUtf8().size() > 255 && testing::underWine())
+        GTEST_SKIP() << "Wine keeps files on the host, whose names are at most 255 bytes";
+    // Joined as the dialog joins them (QDir::filePath takes "a:b.dat" for a drive path).
+    const QString target = exportFilePath(m_dir.path(), c.name);
     // An unrelated file in the folder must never be touched.
     const QString neighbour = m_dir.filePath(QStringLiteral("neighbour.dat"));
     ASSERT_TRUE(writeBytes(neighbour, Old));

@@ -51,8 +51,11 @@ TEST(ExportDialogSave, PrintsTheFullPathLineByLineAndAddsTheSeparatorOnlyWhenMis
     EXPECT_TRUE(saved->ok) << qPrintable(saved->error);
 
     const QString fullPath = places.start() + "/run1.dat";
-    EXPECT_EQ(dialog.printedPaths(), (QStringList{"/a/b.dat", fullPath}));
-    EXPECT_EQ(form.joinedRows(), "/a/b.dat|" + fullPath); // TextLine: one line each, stacked
+    // Printed in the system's own form (backslashes on Windows).
+    const QString refusedPath = QDir::toNativeSeparators("/a/b.dat");
+    const QString shownPath = QDir::toNativeSeparators(fullPath);
+    EXPECT_EQ(dialog.printedPaths(), (QStringList{refusedPath, shownPath}));
+    EXPECT_EQ(form.joinedRows(), refusedPath + "|" + shownPath); // TextLine: one line each
     ASSERT_EQ(form.texts.size(), 2u);
     EXPECT_EQ(form.texts[0].x, 0);
     EXPECT_EQ(form.texts[0].y, 0);
@@ -118,9 +121,11 @@ TEST_P(ExportDialogSaveFailure, LeavesNoFileAndTheSessionUnchanged) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ExportDialogSaveFailure,
-    ::testing::Values(FailureCase{"missing_folder", "missing", "run1", "No such file"},
+    ::testing::Values(FailureCase{"missing_folder", "missing", "run1",
+                                  testing::IsWindows ? "Path not found" : "No such file"},
                       FailureCase{"read_only_folder", "locked", "run1", "Permission denied", true},
-                      FailureCase{"folder_is_a_file", "plain.txt", "run1", "Not a directory"},
+                      FailureCase{"folder_is_a_file", "plain.txt", "run1",
+                                  testing::IsWindows ? "Path not found" : "Not a directory"},
                       FailureCase{"slash_in_name", "runs", "a/b", "\"/\""},
                       FailureCase{"nul_in_name", "runs", QStringLiteral("run") + QChar(u'\0') + "1",
                                   "NUL"},

@@ -19,7 +19,7 @@ inline PhSolution SolvePhPlainScan(const SampleTable& p, double kw, double v0, d
     s.Residual = -1;
     int step = 1;
     while (s.Residual < 0) {
-        const double h = std::pow(10.0, (-14 * step) / 1000.0);
+        const double h = Pow10((-14 * step) / 1000.0);
         s.HConc = h;
         const double q =
             (product(p[DiproticK1], p[DiproticK2]) + p[DiproticK1].toDouble() * h) + h * h;

@@ -13,6 +13,7 @@
 #include <cstdint>
 
 #ifdef _WIN32
+#include <windows.h>
 #define DREVANT_SKIP_ON_WINDOWS(reason) GTEST_SKIP() << (reason)
 #else
 #include <sys/fsuid.h>
@@ -29,6 +30,17 @@ inline constexpr bool IsWindows = true;
 #else
 inline constexpr bool IsWindows = false;
 #endif
+
+// Whether this Windows program runs under Wine, whose files live on the host's file system
+// (names of at most 255 bytes of UTF-8, symbolic links Windows programs cannot make).
+inline bool underWine() {
+#ifdef _WIN32
+    const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
+#else
+    return false;
+#endif
+}
 
 // Makes a FIFO at path; false where it cannot (and always on Windows).
 inline bool makeFifo(const QString& path) {

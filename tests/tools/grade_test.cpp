@@ -7,7 +7,9 @@
 #include "grade.h"
 #include "keyreport.h"
 #include "names.h"
+#include "sheetpaths.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -244,6 +246,29 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // Whatever name the tool writes into a sheet, in either style, reads back to the same bytes.
+// A file named on the command line is written into the sheet relative to the sheet's folder,
+// given with the system's separators ("class\anna.dat" on Windows) or with "/".
+TEST(AnswerSheet, NamesAreRelativeToTheSheetsFolder) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("class/sub")));
+    const QString cls = dir.filePath(QStringLiteral("class"));
+    const struct {
+        QString input;
+        const char* name; // empty: refused
+    } rows[] = {
+        {cls + "/anna.dat", "anna.dat"},
+        {QDir::toNativeSeparators(cls + "/anna.dat"), "anna.dat"},
+        {QDir::toNativeSeparators(cls + "/sub/bob.dat"), "sub/bob.dat"},
+        {dir.filePath(QStringLiteral("eve.dat")), ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.input.toStdString());
+        QString problem;
+        EXPECT_EQ(sheetNameFor(row.input, cls, problem), QString::fromUtf8(row.name));
+        EXPECT_EQ(problem.isEmpty(), *row.name != '\0') << problem.toStdString();
+    }
+}
+
 TEST(AnswerSheet, NamesReadBackAsWritten) {
     const QList<QByteArray> names{"=cmd.dat",          "+1.dat",      "-x.dat",     "@x.dat",
                                   "\tx.dat",           "\rx.dat",     "'=x.dat",    "''.dat",
@@ -347,6 +372,12 @@ INSTANTIATE_TEST_SUITE_P(
                   {"0.0042", "strong", "", "", "0.00612", "4.75"},
                   {"acid1_mol_l=ok", "acid1_pka=ok", "acid3_mol_l=ok", "acid3_pka=ok",
                    "acid3_mol_l=missing", "acid3_pka=missing"}},
+        // a slot with only its pKa filled in is a reported acid all the same
+        GradeCase{"OnlyThePka",
+                  "E6912999B05D20A3308",
+                  {"", "strong", "0.00612", "4.75", "0.0002", "7.5"},
+                  {"acid1_mol_l=missing", "acid1_pka=ok", "acid2_mol_l=ok", "acid2_pka=ok",
+                   "acid3_mol_l=ok", "acid3_pka=ok"}},
         GradeCase{"StrongForAWeakAcid",
                   "C32C8648C05D20A1A32B0",
                   {"0.004", "strong", "0.002", "7"},

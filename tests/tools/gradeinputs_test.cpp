@@ -7,6 +7,7 @@
 #include "answersheet.h"
 #include "csv.h"
 #include "keytool.h"
+#include "support/systemfiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -37,7 +38,11 @@ protected:
         for (const char* f : {"a.dat", "b.dat"})
             tooltest::writeStudentFile(at(f), 1, 7.0);
         ASSERT_TRUE(writeBytes(m_dir.filePath(QStringLiteral("secret.dat")), "root:x:0:0\n"));
-        ASSERT_TRUE(QFile::link(m_dir.filePath(QStringLiteral("secret.dat")), at("out.dat")));
+        // A Windows user cannot make a symbolic link (QFile::link makes a shortcut file there):
+        // on Windows the sheet's out.dat row names a missing file instead.
+        if (!testing::IsWindows) {
+            ASSERT_TRUE(QFile::link(m_dir.filePath(QStringLiteral("secret.dat")), at("out.dat")));
+        }
         ASSERT_TRUE(writeBytes(at("key.csv"), csvHeader().toUtf8() + "a.dat,A1\n"));
         ASSERT_TRUE(writeBytes(at("plot.png"), QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)));
         ASSERT_TRUE(writeBytes(at("notes.csv"), "root:x:0:0:root:/root:/bin/bash\n"));
@@ -66,8 +71,13 @@ TEST_P(GradeInputs, OneLinePerProblemAndTheExitStatus) {
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, GetParam().exitCode) << run.err.toStdString();
     QStringList expected;
-    for (const QString& line : GetParam().errLines)
-        expected << QString(line).replace(QLatin1String("%1"), cls);
+    for (QString line : GetParam().errLines) {
+        if (testing::IsWindows && line.contains(QLatin1String("a link leading out")))
+            line = QStringLiteral("%1/hostile.csv:5: %1/out.dat: no such file");
+        if (testing::IsWindows && line.contains(QLatin1String("1 file unreadable")))
+            line.replace(QLatin1String("1 file unreadable"), QLatin1String("2 files unreadable"));
+        expected << line.replace(QLatin1String("%1"), cls);
+    }
     EXPECT_EQ(run.errLines(), expected) << run.err.toStdString();
     EXPECT_FALSE((run.out + run.err).contains(QLatin1String("root:"))) << "content leaked";
 }

@@ -70,12 +70,14 @@ struct ToolRun {
     QStringList errLines() const { return err.split(u'\n', Qt::SkipEmptyParts); }
 };
 
-// Runs the built drevant-key with `arguments`; the environment can be changed by `env`.
+// Runs the built drevant-key with `arguments`; the environment can be changed by `env`, the
+// working folder by `folder`.
 inline ToolRun runTool(const QStringList& arguments,
                        QProcessEnvironment env = QProcessEnvironment::systemEnvironment(),
-                       int timeoutMs = 60000) {
+                       int timeoutMs = 60000, const QString& folder = QString()) {
     QProcess process;
     process.setProcessEnvironment(env);
+    process.setWorkingDirectory(folder);
     process.start(QStringLiteral(DREVANT_KEY_BINARY), arguments);
     ToolRun run;
     if (!process.waitForStarted(timeoutMs))

@@ -2,8 +2,12 @@
 // The teacher tool's command line and standard streams on POSIX systems: names are bytes.
 #include "names.h"
 #include "output.h"
+#include "sheetpaths.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace drevant::keytool {
@@ -29,6 +33,25 @@ void occupyClosedStandardDescriptors() {
             ::close(opened);
         }
     }
+}
+
+std::optional<QString> canonicalPath(const QString& name) {
+    char* resolved = ::realpath(nameBytes(name).constData(), nullptr);
+    if (resolved == nullptr)
+        return std::nullopt;
+    const QString path = nameFromBytes(QByteArray(resolved));
+    std::free(resolved);
+    return path;
+}
+
+std::optional<QString> standardOutputFolder() {
+    struct stat st {};
+    if (::fstat(STDOUT_FILENO, &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    const std::optional<QString> file = canonicalPath(QStringLiteral("/proc/self/fd/1"));
+    if (!file)
+        return std::nullopt;
+    return file->left(std::max<qsizetype>(1, file->lastIndexOf(u'/')));
 }
 
 } // namespace drevant::keytool

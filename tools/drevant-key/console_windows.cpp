@@ -4,6 +4,10 @@
 // it has the same bytes as on Linux.
 #include "names.h"
 #include "output.h"
+#include "sheetpaths.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <fcntl.h>
@@ -41,6 +45,29 @@ void occupyClosedStandardDescriptors() {
             ::_setmode(::_fileno(stream), _O_BINARY);
     }
     ::SetConsoleOutputCP(CP_UTF8);
+}
+
+std::optional<QString> canonicalPath(const QString& name) {
+    const QString path = QFileInfo(name).canonicalFilePath();
+    return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
+}
+
+// The folder of the file standard output was redirected to (a sheet written with ">"), from
+// the handle itself, as the system resolved it.
+std::optional<QString> standardOutputFolder() {
+    const HANDLE out = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    if (out == INVALID_HANDLE_VALUE || out == nullptr || ::GetFileType(out) != FILE_TYPE_DISK)
+        return std::nullopt;
+    wchar_t buffer[32768];
+    const DWORD length = ::GetFinalPathNameByHandleW(out, buffer, 32768, FILE_NAME_NORMALIZED);
+    if (length == 0 || length >= 32768)
+        return std::nullopt;
+    QString file = QDir::fromNativeSeparators(QString::fromWCharArray(buffer, int(length)));
+    if (file.startsWith(QLatin1String("//?/UNC/")))
+        file = u'/' + file.mid(7); // "//server/share/..."
+    else if (file.startsWith(QLatin1String("//?/")))
+        file = file.mid(4);                               // "C:/..."
+    return canonicalPath(QFileInfo(file).absolutePath()); // "C:/" for a file at the root
 }
 
 } // namespace drevant::keytool

@@ -30,7 +30,8 @@ public:
         std::size_t at = place(opaque);
         if (m_keys[at] == opaque)
             return m_numbers[at];
-        if (2 * (m_colours.size() + 1) > m_keys.size()) {
+        // Grown at half full; the load factor changes the speed, never a number.
+        if (2 * (m_colours.size() + 1) > m_keys.size()) { // mutants: skip (load factor)
             grow();
             at = place(opaque);
         }

@@ -59,7 +59,7 @@ void drawAxes(QPainter& p) {
     for (int ml = 0; ml <= static_cast<int>(MaxMl); ++ml) {
         const double x = toPixels(ml, 0).x();
         p.setPen(QPen(GridColour, 1));
-        if (ml > 0 && ml < MaxMl)
+        if (ml > 0 && ml < MaxMl) // mutants: skip (the frame is drawn over both ends)
             p.drawLine(QPointF(x, Area.top()), QPointF(x, Area.bottom()));
         p.setPen(QPen(TextColour, 1));
         p.drawLine(QPointF(x, Area.bottom()), QPointF(x, Area.bottom() + (ml % 2 ? 3 : 6)));
@@ -73,7 +73,7 @@ void drawAxes(QPainter& p) {
     for (int ph = 0; ph <= static_cast<int>(MaxPh); ++ph) {
         const double y = toPixels(0, ph).y();
         p.setPen(QPen(GridColour, 1));
-        if (ph > 0 && ph < MaxPh)
+        if (ph > 0 && ph < MaxPh) // mutants: skip (the frame is drawn over both ends)
             p.drawLine(QPointF(Area.left(), y), QPointF(Area.right(), y));
         p.setPen(QPen(TextColour, 1));
         p.drawLine(QPointF(Area.left() - 6, y), QPointF(Area.left(), y));

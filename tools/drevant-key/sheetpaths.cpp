@@ -10,9 +10,6 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <cstdlib>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace drevant::keytool {
 
@@ -48,34 +45,6 @@ QString workingFolder() {
 
 } // namespace
 
-std::optional<QString> canonicalPath(const QString& name) {
-#ifdef _WIN32
-    const QString path = QFileInfo(name).canonicalFilePath();
-    return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
-#else
-    char* resolved = ::realpath(nameBytes(name).constData(), nullptr);
-    if (resolved == nullptr)
-        return std::nullopt;
-    const QString path = nameFromBytes(QByteArray(resolved));
-    std::free(resolved);
-    return path;
-#endif
-}
-
-std::optional<QString> standardOutputFolder() {
-#ifdef _WIN32
-    return std::nullopt;
-#else
-    struct stat st {};
-    if (::fstat(STDOUT_FILENO, &st) != 0 || !S_ISREG(st.st_mode))
-        return std::nullopt;
-    const std::optional<QString> file = canonicalPath(QStringLiteral("/proc/self/fd/1"));
-    if (!file)
-        return std::nullopt;
-    return file->left(std::max<qsizetype>(1, file->lastIndexOf(u'/')));
-#endif
-}
-
 ResolvedName resolveSheetName(const QString& folder, const QString& name) {
     ResolvedName r;
     if (isAbsoluteName(name)) {
@@ -102,8 +71,9 @@ ResolvedName resolveSheetName(const QString& folder, const QString& name) {
     return r;
 }
 
-QString sheetNameFor(const QString& input, const std::optional<QString>& sheetFolder,
+QString sheetNameFor(const QString& given, const std::optional<QString>& sheetFolder,
                      QString& problem) {
+    const QString input = QDir::fromNativeSeparators(given); // "class\anna.dat" on Windows
     const QString base = sheetFolder ? *sheetFolder : workingFolder();
     // The input's folder resolved (links and ".." as the system sees them); its own name kept,
     // so a link in the class folder is named as the link.

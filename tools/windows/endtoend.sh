@@ -46,6 +46,11 @@ unset QT_QPA_PLATFORM
 mkdir -p "$HOME" "$tmp/fb"
 "$wine" wineboot -i >/dev/null 2>&1 || true
 wineserver -w
+# Wine links the profile's Documents to the Unix home; on Windows it is a folder of its own,
+# so that a save that lands in the home folder instead shows.
+for documents in "$WINEPREFIX"/drive_c/users/*/Documents; do
+    [ -L "$documents" ] && rm "$documents" && mkdir "$documents"
+done
 
 # A private X server, key auto-repeat on (300 ms, then every 30 ms) as on a desktop; its
 # screen is dumped into $tmp/fb for the screenshot.
@@ -84,6 +89,9 @@ if [ -n "$screenshot" ]; then
 fi
 keys Tab Tab Tab space                                 # Export Data
 focus "Export Data"
+if [ -n "$screenshot" ]; then # the dialog too: its drive list and start folder
+    python3 "$here/xwd2png.py" "$tmp/fb/Xvfb_screen0" "$tmp/export.png"
+fi
 keys Tab Tab Tab ctrl+a BackSpace
 xdotool type --delay 100 run1
 keys Tab space                                         # Save
@@ -127,6 +135,7 @@ if [ -n "$linux_key" ]; then
 fi
 if [ -n "$screenshot" ]; then
     cp "$tmp/screen.png" "$screenshot"
-    echo "screenshot: $screenshot"
+    cp "$tmp/export.png" "${screenshot%.png}-export.png"
+    echo "screenshots: $screenshot ${screenshot%.png}-export.png"
 fi
 echo "endtoend: passed"

@@ -637,8 +637,8 @@ Datei verschlüsselt, die Maßlösung und das Probenvolumen der Titration, die
   --tolerance-pka D   pKa-Werte innerhalb von D gelten als richtig (Vorgabe 0,2)
   --comma             CSV mit „,“ zwischen den Zellen und „.“ in Zahlen
   --semicolon         CSV mit „;“ zwischen den Zellen und „,“ in Zahlen
-                      (Vorgabe: wie das Gebietsschema dieses Computers Dezimalzahlen
-                      schreibt)
+                      (Vorgabe: wie das Gebietsschema dieses Computers
+                      Dezimalzahlen schreibt)
   -h, --help          diese Hilfe anzeigen
       --version       die Version anzeigen
 

@@ -133,5 +133,22 @@ TEST(NameBytesBoundary, Utf8SequenceLimits) {
     }
 }
 
+// A line of an export file may be as long as MaxExportLineLength and no longer (a data line
+// padded with blanks here).
+TEST(LineLengthBoundary, LongestLine) {
+    for (const int length : {MaxExportLineLength, MaxExportLineLength + 1}) {
+        SCOPED_TRACE(length);
+        QByteArray data = " 0.0013  3.108 ";
+        data += QByteArray(length - data.size(), ' ');
+        const QByteArray file =
+            "E6912999B05D20A3308\r\nCb0 (N)=      0.25\r\nV0 (L)=        0.05 \r\n"
+            "Vol(L)     pH\r\n 0  2.5 \r\n" +
+            data + "\r\n";
+        const ExportFileReading r = parseExportFile(file);
+        EXPECT_EQ(r.contents.has_value(), length <= MaxExportLineLength)
+            << r.error.message.toStdString();
+    }
+}
+
 } // namespace
 } // namespace drevant

@@ -126,22 +126,13 @@ private:
     int m_line = 1;
 };
 
-// The header decides the separator: ";" when it has more of them outside quotes than ",".
+// The header decides the separator: ";" when its first line has more of them than ",". (A
+// quoted header cell never holds either: the header's names are fixed.)
 QChar separatorOf(const QString& text) {
-    bool quoted = false;
-    int commas = 0;
-    int semicolons = 0;
-    for (QChar c : text) {
-        if (c == u'"')
-            quoted = !quoted;
-        else if (!quoted && c == u',')
-            ++commas;
-        else if (!quoted && c == u';')
-            ++semicolons;
-        else if (!quoted && (c == u'\n' || c == u'\r'))
-            break;
-    }
-    return semicolons > commas ? QChar(u';') : QChar(u',');
+    const QStringView header(text.begin(), std::find_if(text.begin(), text.end(), [](QChar c) {
+                                 return c == u'\n' || c == u'\r';
+                             }));
+    return header.count(u';') > header.count(u',') ? QChar(u';') : QChar(u',');
 }
 
 bool startsWith(const QByteArray& bytes, const char* magic) {

@@ -287,7 +287,7 @@ QString formatReport(const AnalysedInput& input) {
         line(QCoreApplication::translate(
             "KeyReport", "  Equivalence volumes: give --normality N and --volume-ml V"));
     }
-    if (input.fromFile && !input.points.empty()) {
+    if (!input.points.empty()) { // only a file has points
         const PointCheck& c = input.check;
         line(QCoreApplication::translate(
                  "KeyReport",

@@ -251,7 +251,8 @@ SampleKeyDecoding decodeSampleKey(const QString& rawKey) {
                                     "SampleKey", "unknown system letter \"%1\" (expected A to E)")
                                     .arg(shownKey(QString(letter))))};
     }
-    for (qsizetype i = 1; i < key.size(); ++i) {
+    // From 1, after the letter; A to E are hex digits too, so a start at 0 would be the same.
+    for (qsizetype i = 1; i < key.size(); ++i) { // mutants: skip (see above)
         if (hexValue(key.at(i)) < 0) {
             return {std::nullopt,
                     keyError(shown,

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace drevant {
 namespace {
 
@@ -147,6 +149,14 @@ TEST(LineLengthBoundary, LongestLine) {
         const ExportFileReading r = parseExportFile(file);
         EXPECT_EQ(r.contents.has_value(), length <= MaxExportLineLength)
             << r.error.message.toStdString();
+    }
+}
+
+// A field index outside the key's nine fields decodes to nothing, on both sides.
+TEST(FieldIndexBoundary, OnlyTheNineFields) {
+    for (const int index : {-1, 0, KeyFieldCount - 1, KeyFieldCount}) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(std::isnan(decodeFieldValue(index, 100)), index < 0 || index >= KeyFieldCount);
     }
 }
 

@@ -61,7 +61,7 @@ private:
         m_keys.swap(keys);
         m_numbers.swap(numbers);
         for (std::size_t i = 0; i < keys.size(); ++i) {
-            if (keys[i] != 0) {
+            if (keys[i] != 0) { // mutants: skip (an opaque colour is never 0 or 1)
                 const std::size_t at = place(keys[i]);
                 m_keys[at] = keys[i];
                 m_numbers[at] = numbers[i];

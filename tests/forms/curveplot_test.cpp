@@ -131,5 +131,25 @@ TEST(NearestPoints, NoneWithoutPoints) {
     EXPECT_EQ(nearestPoint(DeclareVars{}, 500, 2500), 0);
 }
 
+// A marker is drawn only where both logs hold a number: a volume without its pH, or a pH
+// without its volume, draws nothing.
+TEST(PlotPoint, DrawsOnlyWhereBothLogsHoldTheNumber) {
+    struct Row {
+        bool volume, ph;
+    };
+    for (const Row r : {Row{true, true}, Row{true, false}, Row{false, true}}) {
+        SCOPED_TRACE(std::to_string(r.volume) + std::to_string(r.ph));
+        DeclareVars vars;
+        resetDataLog(vars);
+        if (r.volume)
+            vars.VolLog[1] = Number::real(0.001);
+        if (r.ph)
+            vars.PhLog[1] = Number::real(7.0);
+        testing::RecordingSurface graph;
+        PlotPoint(graph, vars, 1);
+        EXPECT_EQ(graph.circles.size(), r.volume && r.ph ? 1u : 0u);
+    }
+}
+
 } // namespace
 } // namespace drevant

@@ -192,5 +192,36 @@ TEST_F(Plot, UnwritablePathIsAnError) {
     EXPECT_TRUE(problem->contains(QLatin1String("cannot write the plot")));
 }
 
+// The legend names what the plot shows: each optional row at 0 and at 1 of what it stands for.
+TEST(PlotLegend, RowsFollowWhatIsDrawn) {
+    using M = LegendMark;
+    struct Row {
+        int afterExport, suspect;
+        bool fromFile, equivalence;
+        std::vector<M> marks;
+    };
+    const Row rows[] = {
+        {0, 0, false, false, {M::TrueCurve}},
+        {1, 0, false, false, {M::TrueCurve, M::AfterExport}},
+        {0, 1, false, false, {M::TrueCurve, M::Suspect}},
+        {0, 0, true, false, {M::TrueCurve, M::Points}},
+        {0, 0, false, true, {M::TrueCurve, M::Equivalence}},
+        {1, 1, true, true, {M::TrueCurve, M::AfterExport, M::Points, M::Suspect, M::Equivalence}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.marks.size());
+        AnalysedInput input;
+        input.check.afterExport = r.afterExport;
+        input.check.suspect = r.suspect;
+        input.fromFile = r.fromFile;
+        if (r.equivalence)
+            input.equivalences.push_back({10.0, 0.1, QStringLiteral("acid 1")});
+        std::vector<M> marks;
+        for (const auto& entry : legendEntries(input))
+            marks.push_back(entry.first);
+        EXPECT_EQ(marks, r.marks);
+    }
+}
+
 } // namespace
 } // namespace drevant::keytool

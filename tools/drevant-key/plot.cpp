@@ -27,6 +27,24 @@ const QColor PointColour(230, 159, 0);         // orange, open circles
 const QColor SuspectColour(204, 121, 167);     // reddish purple, filled triangles
 const QColor EquivalenceColour(110, 110, 110); // grey, dashed
 
+std::vector<std::pair<LegendMark, QString>> legendEntries(const AnalysedInput& input) {
+    std::vector<std::pair<LegendMark, QString>> entries{
+        {LegendMark::TrueCurve, QCoreApplication::translate("KeyPlot", "true curve")}};
+    if (input.check.afterExport > 0)
+        entries.push_back(
+            {LegendMark::AfterExport, QCoreApplication::translate("KeyPlot", "after the export")});
+    if (input.fromFile)
+        entries.push_back(
+            {LegendMark::Points, QCoreApplication::translate("KeyPlot", "student's points")});
+    if (input.check.suspect > 0)
+        entries.push_back(
+            {LegendMark::Suspect, QCoreApplication::translate("KeyPlot", "suspect points")});
+    if (!input.equivalences.empty())
+        entries.push_back({LegendMark::Equivalence,
+                           QCoreApplication::translate("KeyPlot", "equivalence volume")});
+    return entries;
+}
+
 namespace {
 
 constexpr double MaxMl = BuretteCapacityMl;
@@ -302,21 +320,7 @@ QRectF legendPlace(QSizeF size, const AnalysedInput& input, const std::vector<Cu
 void drawLegend(QPainter& p, const AnalysedInput& input, const std::vector<CurvePoint>& curve) {
     p.setFont(font(12));
     const QFontMetrics fm(p.font());
-    enum class Mark { TrueCurve, AfterExport, Points, Suspect, Equivalence };
-    std::vector<std::pair<Mark, QString>> entries{
-        {Mark::TrueCurve, QCoreApplication::translate("KeyPlot", "true curve")}};
-    if (input.check.afterExport > 0)
-        entries.push_back(
-            {Mark::AfterExport, QCoreApplication::translate("KeyPlot", "after the export")});
-    if (input.fromFile)
-        entries.push_back(
-            {Mark::Points, QCoreApplication::translate("KeyPlot", "student's points")});
-    if (input.check.suspect > 0)
-        entries.push_back(
-            {Mark::Suspect, QCoreApplication::translate("KeyPlot", "suspect points")});
-    if (!input.equivalences.empty())
-        entries.push_back(
-            {Mark::Equivalence, QCoreApplication::translate("KeyPlot", "equivalence volume")});
+    const std::vector<std::pair<LegendMark, QString>> entries = legendEntries(input);
     double textWidth = 0;
     for (const auto& e : entries)
         textWidth = std::max<double>(textWidth, fm.horizontalAdvance(e.second));
@@ -333,18 +337,18 @@ void drawLegend(QPainter& p, const AnalysedInput& input, const std::vector<Curve
     const QPointF middle((sampleLeft + sampleRight) / 2, 0);
     for (const auto& [mark, text] : entries) {
         switch (mark) {
-        case Mark::TrueCurve:
-        case Mark::AfterExport:
-            p.setPen(mark == Mark::TrueCurve ? truePen() : afterExportPen());
+        case LegendMark::TrueCurve:
+        case LegendMark::AfterExport:
+            p.setPen(mark == LegendMark::TrueCurve ? truePen() : afterExportPen());
             p.drawLine(QPointF(sampleLeft, y), QPointF(sampleRight, y));
             break;
-        case Mark::Points:
+        case LegendMark::Points:
             drawCircleMark(p, QPointF(middle.x(), y));
             break;
-        case Mark::Suspect:
+        case LegendMark::Suspect:
             drawSuspectMark(p, QPointF(middle.x(), y + 1));
             break;
-        case Mark::Equivalence:
+        case LegendMark::Equivalence:
             p.setPen(QPen(EquivalenceColour, 1.6, Qt::DashLine));
             p.drawLine(QPointF(middle.x(), y - rowHeight / 2 + 3),
                        QPointF(middle.x(), y + rowHeight / 2 - 3));

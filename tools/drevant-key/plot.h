@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace drevant::keytool {
@@ -34,6 +35,11 @@ extern const QColor EquivalenceColour;
 // and pH 0 to 14, a title with the name and the system in words, and a legend.
 // Needs a QGuiApplication (fonts); the input must be decoded and have a normality and volume.
 QImage renderPlot(const AnalysedInput& input);
+
+// The legend's rows, top down: the true curve always; the after-export curve, the student's
+// points, the suspect points and the equivalence volumes when the plot shows them.
+enum class LegendMark { TrueCurve, AfterExport, Points, Suspect, Equivalence };
+std::vector<std::pair<LegendMark, QString>> legendEntries(const AnalysedInput& input);
 
 // Where a titrant volume (mL) and pH lie in the plot, in pixels.
 QPointF plotPosition(double ml, double ph);

@@ -3,6 +3,8 @@
 // the CSV it writes (key table, curve, answer sheet, grades) is the same byte for byte.
 #include "toolfixtures.h"
 
+#include "support/systemfiles.h"
+
 #include "answersheet.h"
 #include "keytool.h"
 
@@ -78,6 +80,9 @@ TEST_F(KeyToolLanguage, DataIsTheSameBytesInEveryLanguage) {
 }
 
 TEST_F(KeyToolLanguage, MessagesHelpAndReportFollowTheLanguage) {
+    // Windows takes the language from the user's display language, not from LANGUAGE, and a
+    // test cannot give one process another display language.
+    DREVANT_SKIP_ON_WINDOWS("the language comes from the Windows display language");
     struct Row {
         QStringList arguments;
         bool onOut; // the text is on standard output, else on standard error
@@ -128,6 +133,9 @@ TEST_F(KeyToolLanguage, MessagesHelpAndReportFollowTheLanguage) {
 }
 
 TEST_F(KeyToolLanguage, PlotLabelsFollowTheLanguage) {
+    // Windows takes the language from the user's display language, not from LANGUAGE, and a
+    // test cannot give one process another display language.
+    DREVANT_SKIP_ON_WINDOWS("the language comes from the Windows display language");
     const QString english = m_dir.filePath(QStringLiteral("en.png"));
     const QString german = m_dir.filePath(QStringLiteral("de.png"));
     const QString englishAgain = m_dir.filePath(QStringLiteral("en2.png"));

@@ -204,6 +204,12 @@ INSTANTIATE_TEST_SUITE_P(
                      "",
                      {"a.dat", "c.dat", "d.dat"},
                      {3}},
+        // CR LF inside a quoted cell is one line end: the row after it is on line 4.
+        HostileSheet{"CrLfInsideAQuote",
+                     QByteArray(Header) + "\r\na.dat,\"x\r\ny\",,,,,,,,\r\nb.dat,1\r\n",
+                     "",
+                     {"a.dat"},
+                     {4}},
         // Old Mac line ends: a lone CR ends a line, inside a quote too.
         HostileSheet{"OpenQuoteWithLoneCarriageReturns",
                      QByteArray(Header) +
@@ -377,6 +383,11 @@ INSTANTIATE_TEST_SUITE_P(
                   "E6912999B05D20A3308",
                   {"", "strong", "0.00612", "4.75", "0.0002", "7.5"},
                   {"acid1_mol_l=missing", "acid1_pka=ok", "acid2_mol_l=ok", "acid2_pka=ok",
+                   "acid3_mol_l=ok", "acid3_pka=ok"}},
+        GradeCase{"OnlyTheConcentration",
+                  "E6912999B05D20A3308",
+                  {"0.0042", "", "0.00612", "4.75", "0.0002", "7.5"},
+                  {"acid1_mol_l=ok", "acid1_pka=missing", "acid2_mol_l=ok", "acid2_pka=ok",
                    "acid3_mol_l=ok", "acid3_pka=ok"}},
         GradeCase{"StrongForAWeakAcid",
                   "C32C8648C05D20A1A32B0",
